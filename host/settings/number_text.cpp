@@ -1,0 +1,72 @@
+#include "host/settings/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace Ondrel_B {
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// Checks the shape [sign] digits [. digits] [e [sign] digits] and returns it
+// as plain ASCII for from_chars; anything else is not a number.
+std::optional<std::string> NumberShape(std::wstring_view s) {
+  std::string out;
+  size_t i = 0;
+  auto take = [&](size_t n) {
+    for (size_t k = 0; k < n; ++k) out.push_back(static_cast<char>(s[i++]));
+  };
+  if (i < s.size() && s[i] == L'+') ++i;  // from_chars takes no plus sign
+  else if (i < s.size() && s[i] == L'-') take(1);
+  size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) { take(1); ++digits; }
+  if (i < s.size() && s[i] == L'.') {
+    take(1);
+    while (i < s.size() && IsDigit(s[i])) { take(1); ++digits; }
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < s.size() && (s[i] == L'e' || s[i] == L'E')) {
+    take(1);
+    if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) take(1);
+    size_t expDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) { take(1); ++expDigits; }
+    if (expDigits == 0) return std::nullopt;
+  }
+  if (i != s.size()) return std::nullopt;
+  return out;
+}
+
+}  // namespace
+
+std::wstring SignColumn(long long value) {
+  std::wstring digits = std::to_wstring(value);
+  return value < 0 ? digits : L" " + digits;
+}
+
+std::optional<int16_t> ReadWholeNumber(std::wstring_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && IsBlank(text[b])) ++b;
+  while (e > b && IsBlank(text[e - 1])) --e;
+  const auto shape = NumberShape(text.substr(b, e - b));
+  if (!shape) return std::nullopt;
+  double parsed = 0;
+  const auto [end, err] = std::from_chars(shape->data(), shape->data() + shape->size(), parsed);
+  if (err != std::errc() || end != shape->data() + shape->size()) return std::nullopt;
+  const double value = std::floor(parsed);
+  if (!(value >= -32768.0 && value <= 32767.0)) return std::nullopt;  // also rejects inf
+  return static_cast<int16_t>(value);
+}
+
+long long RoundHalfEven(double value) {
+  // nearbyint rounds in the current mode, which is to-nearest-even unless
+  // someone changed it; do it by hand so the rule holds regardless.
+  const double f = std::floor(value);
+  const double diff = value - f;
+  if (diff > 0.5) return static_cast<long long>(f) + 1;
+  if (diff < 0.5) return static_cast<long long>(f);
+  return std::fmod(f, 2.0) == 0.0 ? static_cast<long long>(f) : static_cast<long long>(f) + 1;
+}
+
+}  // namespace Ondrel_B

@@ -1,0 +1,4 @@
+// Velnora.dll: the renderer program.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }

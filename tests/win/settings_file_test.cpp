@@ -1,0 +1,184 @@
+// The settings file through the real profile functions, checked byte by byte.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/bgm_settings.h"
+#include "host/ondrel_b.h"
+#include "host/paths.h"
+#include "host/settings/ini.h"
+#include "host/settings/settings_keys.h"
+
+namespace {
+
+using namespace Ondrel_B;
+
+std::wstring TempDir() {
+  wchar_t buf[MAX_PATH];
+  GetTempPathW(MAX_PATH, buf);
+  std::wstring dir = std::wstring(buf) + L"velnora_ini_test";
+  CreateDirectoryW(dir.c_str(), nullptr);
+  return dir;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::string bytes;
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return bytes;
+  char buf[4096];
+  DWORD got = 0;
+  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+  CloseHandle(h);
+  return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  DWORD put = 0;
+  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+  CloseHandle(h);
+}
+
+// The profile writer decides whether the sign column's blank reaches the
+// file: Windows keeps it ("Width= 1280"), Wine drops it ("Width=1280").
+// Readers skip it either way.
+std::string WithoutBlankAfterEquals(std::string bytes) {
+  for (size_t at = bytes.find("= "); at != std::string::npos; at = bytes.find("= ", at)) bytes.erase(at + 1, 1);
+  return bytes;
+}
+
+class SettingsFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = TempDir() + L"\\Velnora.ini";
+    DeleteFileW(path_.c_str());
+  }
+  void TearDown() override { DeleteFileW(path_.c_str()); }
+  std::wstring path_;
+};
+
+TEST_F(SettingsFile, WritesCp932KeysSignColumnNumbersAndEmptyValues) {
+  WriteIni(kScreenSection, kWidthKey, L" 1280", path_);
+  WriteIni(kScreenSection, kHeightKey, L" 1024", path_);
+  WriteIni(kMusicSection, kBgmKindKey, L" 2", path_);
+  WriteIni(kMusicSection, kBgmRepeatKey, L" 0", path_);
+  WriteIni(kMusicSection, kBgmFileKey, L"", path_);
+  const std::string expected =
+      "[Settings]\r\nWidth=1280\r\nHeight=1024\r\n"
+      "[Section]\r\n"
+      "\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
+      "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=0\r\n"
+      "\x42\x47\x4D\xCC\xA7\xB2\xD9=\r\n";
+  EXPECT_EQ(WithoutBlankAfterEquals(ReadBytes(path_)), expected);
+  EXPECT_EQ(GetIni(kScreenSection, kWidthKey, path_), L"1280");
+  EXPECT_EQ(GetIni(kMusicSection, kBgmFileKey, path_), L"");
+}
+
+TEST_F(SettingsFile, ReadsJapaneseValuesAndCutsLongOnesTo255Bytes) {
+  const std::wstring music = L"C:\\音楽\\曲 1.mp3";
+  WriteIni(kMusicSection, kBgmFileKey, music, path_);
+  EXPECT_EQ(GetIni(kMusicSection, kBgmFileKey, path_), music);
+
+  WriteIni(kMusicSection, L"Long", std::wstring(300, L'x'), path_);
+  EXPECT_EQ(GetIni(kMusicSection, L"Long", path_), std::wstring(255, L'x'));
+
+  EXPECT_EQ(GetIni(L"Nowhere", kWidthKey, path_), L"");
+  EXPECT_EQ(GetIni(kScreenSection, kWidthKey, path_ + L".missing"), L"");
+}
+
+TEST_F(SettingsFile, KeysWrittenInUtf8AreNotTheSameKeys) {
+  WriteBytes(path_, "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86= 2\r\n");
+  EXPECT_EQ(GetIni(kMusicSection, kBgmKindKey, path_), L"");
+}
+
+TEST_F(SettingsFile, SectionAndKeyNamesCountTo127Characters) {
+  const std::wstring key(127, L'k');
+  WriteIni(kMusicSection, key + L"IGNORED", L"v", path_);
+  EXPECT_EQ(GetIni(kMusicSection, key, path_), L"v");
+}
+
+TEST(FileExistsTest, FilesFoldersAndTrailingBackslash) {
+  const std::wstring file = TempDir() + L"\\ある 曲.wav";
+  WriteBytes(file, "RIFF");
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_TRUE(FileExists(file + L"\\"));
+  EXPECT_FALSE(FileExists(TempDir()));
+  EXPECT_FALSE(FileExists(TempDir() + L"\\"));
+  EXPECT_FALSE(FileExists(L"C:\\Windows\\"));
+  EXPECT_FALSE(FileExists(file + L".nope"));
+  EXPECT_FALSE(FileExists(L""));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+  DeleteFileW(file.c_str());
+}
+
+// LoadBgmSettings reads the fixed settings file in the work directory.
+class LoadBgm : public testing::Test {
+ protected:
+  void SetUp() override {
+    CreateDirectoryW(kWorkDir, nullptr);
+    backup_ = ReadBytes(kSettingsFile);
+    hadFile_ = FileExists(kSettingsFile);
+    DeleteFileW(kSettingsFile);
+    music_ = TempDir() + L"\\曲 テスト.mp3";
+    WriteBytes(music_, "ID3");
+    Shared() = SharedState{};
+  }
+  void TearDown() override {
+    DeleteFileW(kSettingsFile);
+    if (hadFile_) WriteBytes(kSettingsFile, backup_);
+    DeleteFileW(music_.c_str());
+  }
+  void Store(const wchar_t* kind, const wchar_t* repeat, const std::wstring& file) {
+    if (kind) WriteIni(kMusicSection, kBgmKindKey, kind, kSettingsFile);
+    if (repeat) WriteIni(kMusicSection, kBgmRepeatKey, repeat, kSettingsFile);
+    WriteIni(kMusicSection, kBgmFileKey, file, kSettingsFile);
+  }
+  std::string backup_;
+  bool hadFile_ = false;
+  std::wstring music_;
+};
+
+TEST_F(LoadBgm, SourceRepeatFileAndFolderFromTheFile) {
+  struct Case {
+    const wchar_t* kind;
+    const wchar_t* repeat;
+    bool fileExists;
+    int16_t wantKind;
+    int16_t wantRepeat;
+    bool wantFile;
+  };
+  const Case cases[] = {
+      {L" 2", L" 3", true, 2, 3, true},     // file source with an existing file
+      {L"2", L" 0", false, 0, 0, false},    // file gone: source falls back to none
+      {L" 1", L" 5", false, 1, 5, false},   // CD keeps its source without a file
+      {L"abc", L"x", true, 0, 0, true},     // letters read as 0
+      {L"2.9", L"-0.5", true, 2, -1, true}, // rounded down
+      {L"7", L"40000", true, 7, 0, true},   // unknown source kept; out of range gives 0
+      {L"", L"", true, 0, 0, true},
+  };
+  const std::wstring missing = TempDir() + L"\\none.mp3";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.kind)));
+    DeleteFileW(kSettingsFile);
+    Store(c.kind, c.repeat, c.fileExists ? music_ : missing);
+    LoadBgmSettings();
+    EXPECT_EQ(Shared().BgmKind, c.wantKind);
+    EXPECT_EQ(Shared().BgmRepeat, c.wantRepeat);
+    EXPECT_EQ(Shared().BgmFile, c.wantFile ? music_ : L"");
+    EXPECT_EQ(Shared().BgmFolder, c.wantFile ? TempDir() : HostFolder());
+  }
+}
+
+TEST_F(LoadBgm, NoSettingsFileMeansNoMusic) {
+  LoadBgmSettings();
+  EXPECT_EQ(Shared().BgmKind, 0);
+  EXPECT_EQ(Shared().BgmRepeat, 0);
+  EXPECT_EQ(Shared().BgmFile, L"");
+  EXPECT_EQ(Shared().BgmFolder, HostFolder());
+  EXPECT_FALSE(FileExists(kSettingsFile));  // reading creates nothing
+}
+
+}  // namespace

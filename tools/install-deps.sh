@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the demo need.
+# Idempotent: packages already present are skipped, and apt is not touched
+# at all when nothing is missing. Run as root (CI and fresh machines are).
+set -euo pipefail
+
+packages=(
+  cmake make git ca-certificates
+  # cross compiler: C++17, posix threads, static runtime
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  # native core, sanitizers, fuzzing, offscreen GL
+  clang-14 libclang-rt-14-dev libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev
+  googletest libgtest-dev libgmock-dev
+  # Windows runtime, display, input, screenshots
+  wine64 wine xvfb xauth xdotool x11-utils imagemagick
+  # MP3 through MCI inside Wine; making test audio
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  sox libsox-fmt-mp3
+  # Japanese glyphs for the dialog
+  fonts-ipafont-gothic locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#packages[@]} packages present"
+else
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Wine takes code page 932 from LC_ALL=ja_JP.UTF-8 by name alone, but it can
+# only map Japanese file names to Unix ones when that locale really exists.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "install-deps: generating the ja_JP.UTF-8 locale"
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi
+echo "install-deps: ready"

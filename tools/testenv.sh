@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs a command inside the Velnora test environment:
+#   tools/testenv.sh <build-dir> <command> [args...]
+# - a private Wine prefix in <build-dir>/wineprefix (created once, then reused),
+#   with Wine's debugger and crash dialog disabled;
+# - code page 932 (LC_ALL=ja_JP.UTF-8), Wine's chatter off;
+# - a private Xvfb on a free display, VELNORA_SCREEN (default 1280x1024x24);
+# - the ALSA file sink: everything Wine plays lands in $VELNORA_AUDIO_SINK.
+# Everything started here is ended here, by process id.
+set -euo pipefail
+
+build=${1:?usage: testenv.sh <build-dir> <command...>}
+shift
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+
+export WINEPREFIX="$build/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono/Gecko installers and no desktop menu entries in the test prefix.
+export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
+# ALSA reads ~/.asoundrc: give the tests a home of their own with the file sink.
+export HOME="$build/testhome"
+export VELNORA_AUDIO_SINK="$HOME/audio.raw"
+mkdir -p "$HOME"
+cat > "$HOME/.asoundrc" <<ASOUND
+pcm.!default { type file; slave.pcm "null"; file "$VELNORA_AUDIO_SINK"; format "raw" }
+ASOUND
+
+# shellcheck source=tools/xvfb.sh
+. "$here/xvfb.sh"
+xvfb_start "${VELNORA_SCREEN:-1280x1024x24}"
+export DISPLAY="$XVFB_DISPLAY"
+trap 'status=$?; wineserver -k 2>/dev/null || true; xvfb_stop "$XVFB_PID"; exit $status' EXIT
+trap 'exit 130' INT TERM
+
+if [ ! -f "$WINEPREFIX/.velnora-ready" ]; then
+  echo "testenv: creating Wine prefix $WINEPREFIX"
+  timeout 180 wineboot -i >/dev/null 2>&1 || true
+  # A crash must end the process, never wait in winedbg or a dialog.
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.velnora-ready"
+fi
+
+# Code page 932, the system's own (set for the command only: bash itself has no such locale).
+env LC_ALL=ja_JP.UTF-8 "$@"
