@@ -1,0 +1,13 @@
+#include "host/forms/property_bag.h"
+
+namespace Forms {
+
+void PropertyBag::Write(const std::wstring& name, const PropertyValue& value, const PropertyValue& default_value) {
+  if (value == default_value) {
+    values_.erase(name);
+  } else {
+    values_[name] = value;
+  }
+}
+
+}  // namespace Forms

@@ -1,0 +1,128 @@
+#include "host/widgets/cc_xp_button_win32.h"
+
+#include "host/forms/platform_input_win32.h"
+#include "host/forms/surface_win32.h"
+#include "host/settings/number_text.h"
+#include "host/widgets/button_paint_win32.h"
+
+namespace Widgets {
+
+namespace {
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+HFONT CreateFontFor(const Forms::FontDesc& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = -static_cast<LONG>(Ondrel_B::RoundHalfEven(font.size * ScreenDpi() / 72.0));
+  lf.lfWeight = font.weight;
+  lf.lfItalic = font.italic;
+  lf.lfUnderline = font.underline;
+  lf.lfStrikeOut = font.strikethrough;
+  lf.lfCharSet = static_cast<BYTE>(font.charset);
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+  return CreateFontIndirectW(&lf);
+}
+
+ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds)
+    : site_(site), core_(site, *this), window_(container, bounds, core_, site, true) {
+  site_.Attach(&core_);
+  core_.Initialize();
+  ShowWindow(window_.hwnd(), SW_SHOWNA);
+}
+
+ccXPButton::~ccXPButton() {
+  core_.Terminate();
+  site_.Attach(nullptr);
+}
+
+void ccXPButton::SnapMouseTo() {
+  POINT origin{0, 0};
+  if (!ClientToScreen(window_.hwnd(), &origin)) return;
+  const long long x = Ondrel_B::RoundHalfEven(origin.x + window_.ClientWidth() / 2.0);
+  const long long y = Ondrel_B::RoundHalfEven(origin.y + window_.ClientHeight() / 2.0);
+  SetCursorPos(static_cast<int>(x), static_cast<int>(y));
+}
+
+void ccXPButton::PaintBody(int state) {
+  Forms::Surface& surface = window_.surface();
+  if (!surface.dc()) return;
+  const RECT area{0, 0, surface.width(), surface.height()};
+  PaintButtonBody(surface.dc(), area, state, Forms::ResolveColour(site_.ambient().back_color));
+  ShapeButtonWindow(window_.hwnd(), area.right, area.bottom);
+}
+
+void ccXPButton::PaintCaption(bool focus_rect) {
+  Forms::Surface& surface = window_.surface();
+  if (!surface.dc()) return;
+  const COLORREF colour = core_.Enabled() ? Forms::ResolveColour(core_.ForeColor()) : kDisabledText;
+  const std::wstring caption = core_.Caption();
+  PaintButtonCaption(surface.dc(), RECT{0, 0, surface.width(), surface.height()},
+                     CaptionLook{caption, font_.get(), colour, focus_rect});
+  InvalidateRect(window_.hwnd(), nullptr, FALSE);
+}
+
+void ccXPButton::ApplyFont(const Forms::FontDesc& font) {
+  HFONT made = CreateFontFor(font);
+  if (made) font_.reset(made);
+}
+
+void ccXPButton::EnableWindow(bool enabled) { ::EnableWindow(window_.hwnd(), enabled); }
+
+void ccXPButton::SetSizePixels(int width, int height) {
+  SetWindowPos(window_.hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double ccXPButton::TwipsPerPixel() const { return 1440.0 / ScreenDpi(); }
+
+void ccXPButton::RequestLeaveNotification() {
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.hwnd(), 0};
+  TrackMouseEvent(&track);
+}
+
+void ccXPButton::StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) {
+  own_watch_.Start(window_.hwnd(), WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) { core_.MouseLeft(); });
+  // NOTE: WM_ACTIVATE carries the minimised flag in its high word; only
+  // the low word says whether the form was activated.
+  const UINT message = parent_is_mdi_child ? WM_NCACTIVATE : WM_ACTIVATE;
+  parent_watch_.Start(static_cast<HWND>(parent), message, [this](UINT msg, WPARAM wparam, LPARAM) {
+    core_.ParentActivation(msg == WM_ACTIVATE ? LOWORD(wparam) != WA_INACTIVE : wparam != 0);
+  });
+}
+
+void ccXPButton::StopWatching() {
+  own_watch_.Stop();
+  parent_watch_.Stop();
+}
+
+void ccXPButton::SendKeys(const wchar_t* keys) { Forms::SendKeys(keys); }
+
+void ccXPButton::DoEvents() { Forms::DoEvents(); }
+
+void ccXPButton::RaiseClick() {
+  if (Click) Click();
+}
+
+void ccXPButton::RaiseDblClick() {
+  if (DblClick) DblClick();
+}
+
+void ccXPButton::RaiseMouseMove(int16_t button, int16_t shift, float x, float y) {
+  if (MouseMove) MouseMove(button, shift, x, y);
+}
+
+void ccXPButton::RaiseFormActivate(int32_t& state) {
+  if (FormActivate) FormActivate(state);
+}
+
+}  // namespace Widgets

@@ -1,0 +1,89 @@
+#include "host/widgets/gfx_frame_x_win32.h"
+
+#include "host/widgets/frame_paint_win32.h"
+
+namespace Widgets {
+
+GFXFrameX::GFXFrameX(Forms::WidgetSite& site, HWND container, const RECT& bounds)
+    : site_(site), props_(NewFrameProperties(site.ambient().back_color)), window_(container, bounds, *this, site, false) {
+  site_.Attach(this);
+  ShowWindow(window_.hwnd(), SW_SHOWNA);
+}
+
+GFXFrameX::~GFXFrameX() { site_.Attach(nullptr); }
+
+void GFXFrameX::Changed(const wchar_t* name) {
+  site_.PropertyChanged(name);
+  Refresh();
+}
+
+void GFXFrameX::SetFrameStyle(int32_t value) {
+  props_.frame_style = value;
+  Changed(L"FrameStyle");
+}
+
+void GFXFrameX::SetShadowOpacity(int16_t percent) {
+  props_.shadow_opacity = CheckedShadowOpacity(percent);
+  Changed(L"ShadowOpacity");
+}
+
+void GFXFrameX::SetShowShadow(bool value) {
+  props_.show_shadow = value;
+  Changed(L"ShowShadow");
+}
+
+void GFXFrameX::SetShadowDepth(int16_t pixels) {
+  props_.shadow_depth = CheckedShadowDepth(pixels);
+  Changed(L"ShadowDepth");
+}
+
+void GFXFrameX::SetFillColour(uint32_t colour) {
+  props_.fill_colour = colour;
+  Changed(L"FillColour");
+}
+
+void GFXFrameX::SetBackColour(uint32_t colour) {
+  props_.back_colour = colour;
+  Changed(L"BackColour");
+}
+
+void GFXFrameX::SetBackColourIs(int32_t value) {
+  props_.back_colour_is = value;
+  Changed(L"BackColourIs");
+}
+
+void GFXFrameX::SetBorderColour(uint32_t colour) {
+  props_.border_colour = colour;
+  Changed(L"BorderColour");
+}
+
+void GFXFrameX::SetCornerDepth(int16_t pixels) {
+  props_.corner_depth = CheckedCornerDepth(pixels);
+  Changed(L"CornerDepth");
+}
+
+bool GFXFrameX::Refresh() {
+  Forms::Surface& surface = window_.surface();
+  if (!surface.dc()) return false;
+  const uint32_t back = props_.back_colour_is != 0 ? props_.back_colour : site_.ambient().back_color;
+  const bool complete = PaintFrame(surface.dc(), RECT{0, 0, surface.width(), surface.height()}, props_, back);
+  if (window_.hwnd()) InvalidateRect(window_.hwnd(), nullptr, FALSE);
+  return complete;
+}
+
+void GFXFrameX::InitProperties() { props_ = NewFrameProperties(site_.ambient().back_color); }
+
+void GFXFrameX::ReadProperties(const Forms::PropertyBag& bag) {
+  props_ = ReadFrameProperties(bag, site_.ambient().back_color);
+  Refresh();
+}
+
+void GFXFrameX::WriteProperties(Forms::PropertyBag& bag) const {
+  WriteFrameProperties(bag, props_, site_.ambient().back_color);
+}
+
+void GFXFrameX::Resize() { Refresh(); }
+
+void GFXFrameX::AmbientChanged(const std::wstring&) { Refresh(); }
+
+}  // namespace Widgets

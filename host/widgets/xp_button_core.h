@@ -1,0 +1,132 @@
+// ccXPButton's behaviour without the platform: its properties, the state it
+// shows in answer to every host notification and watched window message,
+// and the events it raises. The window, painting and platform calls come
+// through ButtonPort.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "host/forms/font_desc.h"
+#include "host/forms/property_bag.h"
+#include "host/forms/widget_events.h"
+#include "host/forms/widget_site.h"
+#include "host/widgets/button_look.h"
+
+namespace Widgets {
+
+inline constexpr wchar_t kXPButtonClass[] = L"ccXPButton";
+
+// The widget's design font.
+Forms::FontDesc DesignFont();
+
+// What the button asks of its window and the platform.
+class ButtonPort {
+ public:
+  virtual ~ButtonPort() = default;
+  // Border, face, corners and window shape of a state.
+  virtual void PaintBody(int state) = 0;
+  // Caption, then the focus rectangle when focus_rect is true.
+  virtual void PaintCaption(bool focus_rect) = 0;
+  virtual void ApplyFont(const Forms::FontDesc& font) = 0;
+  virtual void EnableWindow(bool enabled) = 0;
+  virtual int WidthPixels() const = 0;
+  virtual int HeightPixels() const = 0;
+  virtual void SetSizePixels(int width, int height) = 0;
+  virtual double TwipsPerPixel() const = 0;
+  virtual void RequestLeaveNotification() = 0;
+  virtual void StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) = 0;
+  virtual void StopWatching() = 0;
+  virtual void SendKeys(const wchar_t* keys) = 0;  // "{TAB}" or "+{TAB}"
+  virtual void DoEvents() = 0;
+
+  // The widget's events.
+  virtual void RaiseClick() = 0;
+  virtual void RaiseDblClick() = 0;
+  virtual void RaiseMouseMove(int16_t button, int16_t shift, float x, float y) = 0;
+  virtual void RaiseFormActivate(int32_t& state) = 0;
+};
+
+class XPButtonCore : public Forms::WidgetEvents {
+ public:
+  XPButtonCore(Forms::WidgetSite& site, ButtonPort& port) : site_(site), port_(port) {}
+
+  // The instance is created: painting held back, the design font applied.
+  void Initialize();
+
+  // Properties.
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(const std::wstring& caption);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  uint32_t ForeColor() const { return fore_color_; }
+  void SetForeColor(uint32_t colour);
+  const Forms::FontDesc& Font() const { return font_; }
+  void SetFont(const Forms::FontDesc& font);
+  bool FocusRect() const { return focus_rect_; }
+  void SetFocusRect(bool value);
+
+  // Painting: nothing while suppressed, else records and draws the state.
+  void Redraw(int state);
+
+  // Host notifications.
+  void InitProperties() override;
+  void ReadProperties(const Forms::PropertyBag& bag) override;
+  void WriteProperties(Forms::PropertyBag& bag) const override;
+  void Resize() override;
+  void AmbientChanged(const std::wstring& name) override;
+  void GotFocus() override;
+  void LostFocus() override;
+  void MouseDown(int16_t button, int16_t shift, float x, float y) override;
+  void MouseMove(int16_t button, int16_t shift, float x, float y) override;
+  void MouseUp(int16_t button, int16_t shift, float x, float y) override;
+  void DblClick() override;
+  void KeyDown(int16_t key, int16_t shift) override;
+  void KeyUp(int16_t key, int16_t shift) override;
+  void AccessKeyPress(wchar_t key) override;
+  void Terminate() override;
+
+  // Watched window messages, after the window's own handling.
+  void MouseLeft();
+  void ParentActivation(bool active);
+
+  // Internal state, read by the painter and the tests.
+  int VisualState() const { return visual_state_; }
+  bool PaintSuppressed() const { return paint_suppressed_; }
+  void SetPaintSuppressed(bool value) { paint_suppressed_ = value; }
+  bool HasFocus() const { return has_focus_; }
+  bool IsPressed() const { return is_pressed_; }
+  bool IsMouseOver() const { return is_mouse_over_; }
+  bool IsParentActive() const { return is_parent_active_; }
+  bool IsSpaceDown() const { return is_space_down_; }
+  bool IsDefault() const { return is_default_; }
+
+ private:
+  void ShowUnlessShown(int state) {
+    if (visual_state_ != state) Redraw(state);
+  }
+
+  Forms::WidgetSite& site_;
+  ButtonPort& port_;
+
+  std::wstring caption_;
+  bool enabled_ = false;
+  uint32_t fore_color_ = 0;
+  Forms::FontDesc font_;
+  bool focus_rect_ = false;
+
+  int visual_state_ = 0;
+  bool paint_suppressed_ = true;  // until Enabled is first set
+  bool is_pressed_ = false;
+  bool has_focus_ = false;
+  bool is_mouse_over_ = false;
+  bool is_parent_active_ = false;
+  bool is_space_down_ = false;
+  bool is_mouse_down_ = false;
+  bool is_default_ = false;
+  int16_t last_mouse_button_ = 0;
+  Forms::WindowHandle parent_window_ = nullptr;
+  bool watching_ = false;
+};
+
+}  // namespace Widgets

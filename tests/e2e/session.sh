@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# A saver session from start to end: snapshot, screen size, renderer,
+# Escape, and how the host reacts to what happens around it.
+. "$VELNORA_SOURCE/tests/e2e/lib.sh"
+
+read -r screen_w screen_h <<<"$(screen_size)"
+note "screen ${screen_w}x${screen_h}"
+
+# A desktop of four colour blocks and a marker strip.
+DESK="$SCENARIO_TMP/desk.png"
+hw=$((screen_w / 2)); hh=$((screen_h / 2))
+convert -size "${screen_w}x${screen_h}" xc:'#203040' \
+  -fill '#FF0000' -draw "rectangle 0,0 $((hw - 1)),$((hh - 1))" \
+  -fill '#00FF00' -draw "rectangle $hw,0 $((screen_w - 1)),$((hh - 1))" \
+  -fill '#0000FF' -draw "rectangle 0,$hh $((hw - 1)),$((screen_h - 1))" \
+  -fill '#FFFF00' -draw "rectangle $hw,$hh $((screen_w - 1)),$((screen_h - 1))" \
+  -fill '#FF00FF' -draw "rectangle 0,$((screen_h - 3)) 40,$((screen_h - 1))" "$DESK"
+desktop_picture "$DESK"
+
+renderer_pid() { unix_pid_of "Velnora.dll"; }
+
+# Ends a renderer left running by a scenario step.
+end_renderer() {
+  has_window Ondrel_VC && probe close Ondrel_VC
+  wait_no_window Ondrel_VC 10
+}
+
+# --- The main road: /s, snapshot, renderer, Escape.
+rm -rf "$WORK_DIR"
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+note "renderer window after ${WAITED_MS} ms"
+has_window Ondrel_Main || fail "no hidden session window"
+pass "the renderer's window and the hidden session window are up"
+
+expect_eq "$(ini_value Settings Width | tr -d ' ')" "$screen_w" "Width written before the renderer started"
+expect_eq "$(ini_value Settings Height | tr -d ' ')" "$screen_h" "Height written before the renderer started"
+
+[ -f "$SNAPSHOT_FILE" ] || fail "no snapshot"
+expect_eq "$(identify -format '%w %h %[bit-depth]' "bmp:$SNAPSHOT_FILE" 2>/dev/null)" "$screen_w $screen_h 8" \
+  "the snapshot is the screen's size, 8 bits a channel"
+expect_eq "$(od -An -tu2 -j28 -N2 "$SNAPSHOT_FILE" | tr -d ' ')" 24 "the snapshot is 24 bits a pixel"
+for point in "5 5" "$((hw + 5)) 5" "5 $((hh + 5))" "$((screen_w - 5)) $((screen_h - 5))" \
+             "$((hw - 1)) $((hh - 1))" "$hw $hh" "20 $((screen_h - 2))"; do
+  # shellcheck disable=SC2086
+  expect_eq "$(pixel "bmp:$SNAPSHOT_FILE" $point)" "$(pixel "$DESK" $point)" "snapshot pixel at $point"
+done
+stray=$(find "$WORK_DIR" -name '*.new' | head -n 1)
+[ -z "$stray" ] || fail "a half-written snapshot was left: $stray"
+
+rpid=$(renderer_pid) || fail "renderer process not found"
+xdotool mousemove 300 300 mousemove 900 700 key a key space key Return
+sleep 0.8
+kill -0 "$rpid" 2>/dev/null && kill -0 "$host" 2>/dev/null || fail "mouse or keys ended the session"
+pass "mouse movement and other keys change nothing"
+
+send_key Escape
+wait_pid_gone "$rpid" 10
+gone_ms=$(now_ms)
+wait_exit "$host" 5
+lag=$(( $(now_ms) - gone_ms ))
+note "host ended ${lag} ms after the renderer"
+expect_eq "$EXIT_CODE" 0 "the host ends cleanly after Escape"
+[ "$lag" -le 900 ] || fail "the host took ${lag} ms to notice the renderer had gone"
+pass "the host ends within the next check of the renderer's window"
+
+# --- A second /s during a session ends at once; WM_CLOSE to the session leaves the renderer up.
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+start Velnora.scr /s
+wait_exit "$LAST_PID" 10
+expect_eq "$EXIT_CODE" 0 "a second /s ends at once"
+has_window Ondrel_VC || fail "the second /s disturbed the renderer"
+probe close Ondrel_Main || fail "could not close the session window"
+wait_exit "$host" 5
+has_window Ondrel_VC || fail "closing the session closed the renderer"
+pass "a WM_CLOSE ends the host and leaves the renderer running"
+end_renderer
+
+# --- The renderer killed: the session ends at the next check.
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+rpid=$(renderer_pid) || fail "renderer process not found"
+kill "$rpid"
+wait_exit "$host" 5
+pass "a killed renderer ends the session"
+
+# --- A renderer file that is no program: the session ends without a hang.
+BAD_DIR="$WINEPREFIX/drive_c/velnora_bad"
+rm -rf "$BAD_DIR"; mkdir -p "$BAD_DIR"
+cp "$VELNORA_DIST/Velnora.scr" "$BAD_DIR/"
+echo "not a program" >"$BAD_DIR/Velnora.dll"
+start "$BAD_DIR/Velnora.scr" /s
+wait_exit "$LAST_PID" 5
+expect_eq "$EXIT_CODE" 0 "a renderer that cannot start ends the session at once"
+rm -rf "$BAD_DIR"
+
+# --- An empty argument text runs a session too.
+start Velnora.scr
+host=$LAST_PID
+wait_window Ondrel_VC 20
+send_key Escape
+wait_exit "$host" 10
+pass "an empty argument text runs a session"
+
+finish
