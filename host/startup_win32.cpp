@@ -69,6 +69,10 @@ void Startup() {
   // An empty argument text runs a session too, but leaves the cursor alone.
   if (s.ModeLetter == L'S') s.SavedCursorCount = ShowCursor(FALSE);
 
+  // The session works in physical pixels, so that on a scaled display the
+  // recorded size, the snapshot and the renderer's window all agree. The
+  // dialog and the preview keep the system's scaling: their layout is in pixels.
+  SetProcessDPIAware();
   WriteScreenSize();
   LoadSessionForm();
 }

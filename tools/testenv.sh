@@ -4,7 +4,8 @@
 # - a private Wine prefix in <build-dir>/wineprefix (created once, then reused),
 #   with Wine's debugger and crash dialog disabled;
 # - code page 932 (LC_ALL=ja_JP.UTF-8), Wine's chatter off;
-# - a private Xvfb on a free display, VELNORA_SCREEN (default 1280x1024x24);
+# - a private Xvfb on a free display, VELNORA_SCREEN (default 1280x1024x24),
+#   or with VELNORA_DISPLAY=current the display already in $DISPLAY when it answers;
 # - the ALSA file sink: everything Wine plays lands in $VELNORA_AUDIO_SINK.
 # Everything started here is ended here, by process id.
 set -euo pipefail
@@ -30,9 +31,16 @@ ASOUND
 
 # shellcheck source=tools/xvfb.sh
 . "$here/xvfb.sh"
-xvfb_start "${VELNORA_SCREEN:-1280x1024x24}"
-export DISPLAY="$XVFB_DISPLAY"
-trap 'status=$?; wineserver -k 2>/dev/null || true; xvfb_stop "$XVFB_PID"; exit $status' EXIT
+XVFB_PID=""
+if [ "${VELNORA_DISPLAY:-}" = current ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  echo "testenv: using display $DISPLAY"
+  export VELNORA_PRIVATE_DISPLAY=0
+else
+  export VELNORA_PRIVATE_DISPLAY=1
+  xvfb_start "${VELNORA_SCREEN:-1280x1024x24}"
+  export DISPLAY="$XVFB_DISPLAY"
+fi
+trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
 trap 'exit 130' INT TERM
 
 if [ ! -f "$WINEPREFIX/.velnora-ready" ]; then
@@ -44,6 +52,9 @@ if [ ! -f "$WINEPREFIX/.velnora-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.velnora-ready"
 fi
+
+# One wineserver for the whole run instead of one per test program.
+wineserver -p
 
 # Code page 932, the system's own (set for the command only: bash itself has no such locale).
 env LC_ALL=ja_JP.UTF-8 "$@"

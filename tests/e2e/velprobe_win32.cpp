@@ -10,6 +10,9 @@
 //   velprobe metrics                      "screen-width screen-height ansi-code-page"
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -94,6 +97,7 @@ int Hold(const wchar_t* title, double seconds) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n" for the shell
   if (argc < 2) return 2;
   const std::wstring cmd = argv[1];
   if (cmd == L"metrics") {

@@ -1,0 +1,132 @@
+# Shared helpers for the end-to-end scenarios. Source it first thing:
+#   . "$VELNORA_SOURCE/tests/e2e/lib.sh"
+# Runs inside tools/testenv.sh (WINEPREFIX, DISPLAY, audio sink) with the
+# variables CTest sets: VELNORA_DIST, VELNORA_PROBE, VELNORA_SOURCE.
+# Every wait is bounded; a failing check says what it saw and ends the scenario.
+set -u
+
+: "${WINEPREFIX:?run through tools/testenv.sh}" "${VELNORA_DIST:?}" "${VELNORA_PROBE:?}"
+WORK_DIR="$WINEPREFIX/drive_c/q_dorn_temp"
+INI_FILE="$WORK_DIR/Velnora.ini"
+SNAPSHOT_FILE="$WORK_DIR/Ondrel.alo"
+SCENARIO_TMP=$(mktemp -d)
+STARTED_PIDS=()
+CHECKS=0
+
+_e2e_cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$SCENARIO_TMP"
+}
+trap _e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { CHECKS=$((CHECKS + 1)); echo "ok: $*"; }
+note() { echo "   $*"; }
+
+expect_eq() {  # actual expected what
+  [ "$1" = "$2" ] || fail "$3: expected '$2', saw '$1'"
+  pass "$3"
+}
+
+now_ms() { date +%s%3N; }
+
+# start NAME [args...]: a dist program (or any path) under Wine, in the background.
+# Sets LAST_PID. The run is bounded by START_TIMEOUT seconds (default 60).
+start() {
+  local prog=$1; shift
+  [ -e "$prog" ] || prog="$VELNORA_DIST/$prog"
+  timeout -k 5 "${START_TIMEOUT:-60}" wine "$prog" "$@" >>"$SCENARIO_TMP/wine.log" 2>&1 &
+  LAST_PID=$!
+  STARTED_PIDS+=("$LAST_PID")
+}
+
+# wait_exit PID SECONDS: waits for the process to end; sets EXIT_CODE, or fails.
+wait_exit() {
+  local pid=$1 limit=$2 start_ms
+  start_ms=$(now_ms)
+  while kill -0 "$pid" 2>/dev/null; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "process $pid still running after ${limit}s"
+    sleep 0.05
+  done
+  wait "$pid"; EXIT_CODE=$?
+  WAITED_MS=$(( $(now_ms) - start_ms ))
+}
+
+# still_running PID SECONDS: fails if the process ends within that time.
+still_running() {
+  local pid=$1 secs=$2
+  sleep "$secs"
+  kill -0 "$pid" 2>/dev/null || fail "process $pid ended within ${secs}s"
+}
+
+probe() { timeout -k 2 20 wine "$VELNORA_PROBE" "$@" 2>/dev/null; }
+
+# has_window TITLE: true when a top-level window (hidden ones too) has that title.
+has_window() { probe find "$1" >/dev/null; }
+
+# wait_window TITLE SECONDS: waits until the window exists, or fails.
+wait_window() {
+  local title=$1 limit=$2 start_ms
+  start_ms=$(now_ms)
+  until has_window "$title"; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "no window '$title' within ${limit}s"
+    sleep 0.1
+  done
+  WAITED_MS=$(( $(now_ms) - start_ms ))
+}
+
+# wait_no_window TITLE SECONDS: waits until no window has that title, or fails.
+wait_no_window() {
+  local title=$1 limit=$2 start_ms
+  start_ms=$(now_ms)
+  while has_window "$title"; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "window '$title' still there after ${limit}s"
+    sleep 0.1
+  done
+}
+
+# window_rect TITLE: prints "x y width height".
+window_rect() { probe rect "$1"; }
+
+# window_texts TITLE: "class<TAB>text" lines of the window and its children.
+window_texts() { probe texts "$1"; }
+
+# hold_window TITLE SECONDS: a hidden marker window from another process; returns when it exists.
+hold_window() {
+  timeout -k 2 $(( ${2%.*} + 10 )) wine "$VELNORA_PROBE" hold "$1" "$2" >"$SCENARIO_TMP/hold.out" 2>/dev/null &
+  HOLD_PID=$!
+  STARTED_PIDS+=("$HOLD_PID")
+  local i
+  for i in $(seq 200); do grep -q ready "$SCENARIO_TMP/hold.out" 2>/dev/null && return 0; sleep 0.05; done
+  fail "marker window '$1' did not come up"
+}
+
+send_key() { xdotool key "$@"; }
+
+# screenshot FILE: the whole X screen as PNG.
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: "RRGGBB" of one pixel of a screenshot or picture.
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr 'a-f' 'A-F'; }
+
+# ini_bytes: the settings file as hex bytes on one line ("" when missing).
+ini_bytes() { [ -f "$INI_FILE" ] && od -An -tx1 -v "$INI_FILE" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+
+# ini_write TEXT: replaces the settings file with TEXT (UTF-8 here, CP932 on disk, CRLF).
+ini_write() {
+  mkdir -p "$WORK_DIR"
+  printf '%s' "$1" | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' >"$INI_FILE"
+}
+
+# ini_value SECTION KEY: the value as the file holds it (CP932 decoded to UTF-8), blanks kept.
+ini_value() {
+  [ -f "$INI_FILE" ] || return 0
+  iconv -f CP932 -t UTF-8 "$INI_FILE" | tr -d '\r' | awk -v s="[$1]" -v k="$2" '
+    /^\[/ { insec = ($0 == s); next }
+    insec && index($0, k "=") == 1 { print substr($0, length(k) + 2); exit }'
+}
+
+screen_size() { probe metrics | awk '{print $1 " " $2}'; }
+
+finish() { echo "scenario passed: $CHECKS checks"; }

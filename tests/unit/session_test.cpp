@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "host/session_rules.h"
+#include "host/snapshot_bmp.h"
+
+namespace {
+
+using namespace Ondrel_B;
+
+uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+uint16_t U16(const std::vector<uint8_t>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+
+TEST(SnapshotBmp, HeadersDescribeABottomUp24BitPictureWithPaddedRows) {
+  struct Case { int32_t w, h; uint32_t stride; };
+  const Case cases[] = {{1280, 1024, 3840}, {5, 3, 16}, {1, 1, 4}, {2, 2, 8}, {3, 7, 12}, {1366, 768, 4100}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+    EXPECT_EQ(Bmp24Stride(c.w), c.stride);
+    const auto h = Bmp24Headers(c.w, c.h);
+    ASSERT_TRUE(h.has_value());
+    ASSERT_EQ(h->size(), 54u);
+    EXPECT_EQ((*h)[0], 'B');
+    EXPECT_EQ((*h)[1], 'M');
+    EXPECT_EQ(U32(*h, 2), 54 + c.stride * c.h);  // bfSize: the whole file
+    EXPECT_EQ(U32(*h, 10), 54u);                   // pixels right after the headers
+    EXPECT_EQ(U32(*h, 14), 40u);
+    EXPECT_EQ(static_cast<int32_t>(U32(*h, 18)), c.w);
+    EXPECT_EQ(static_cast<int32_t>(U32(*h, 22)), c.h);  // positive: bottom row first
+    EXPECT_EQ(U16(*h, 26), 1);
+    EXPECT_EQ(U16(*h, 28), 24);
+    EXPECT_EQ(U32(*h, 30), 0u);  // uncompressed
+    EXPECT_EQ(U32(*h, 34), c.stride * c.h);
+  }
+}
+
+TEST(SnapshotBmp, RefusesSizesWithoutAValidFile) {
+  EXPECT_FALSE(Bmp24Headers(0, 768));
+  EXPECT_FALSE(Bmp24Headers(1024, 0));
+  EXPECT_FALSE(Bmp24Headers(-5, 10));
+  EXPECT_FALSE(Bmp24Headers(40000, 40000));  // over 4 GiB: bfSize cannot hold it
+  EXPECT_EQ(Bmp24Stride(0), 0u);
+}
+
+TEST(Session, MusicKindIsTheUpperCasedEnding) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"C:\\m\\song.Mp3", L"MP3"}, {L"C:\\m\\song.wav", L"WAV"}, {L"song.ogg", L"OGG"},
+      {L"", L""},                    {L"ab", L"AB"},               {L"C:\\曲.mP3", L"MP3"},
+  };
+  for (const auto& [file, ending] : cases) EXPECT_EQ(MusicEnding(file), ending);
+}
+
+TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {
+  struct Case { bool now, seen, started; uint32_t ms; bool ended; };
+  const Case cases[] = {
+      {true, false, true, 0, false},                   // window up: running
+      {true, true, true, 60000, false},
+      {false, true, true, 600, true},                  // seen, now gone: end at this tick
+      {false, false, true, 500, false},                // not yet up: wait
+      {false, false, true, kRendererGraceMs - 1, false},
+      {false, false, true, kRendererGraceMs, true},    // never came up
+      {false, false, false, 500, true},                // could not be started: end at once
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RendererHasEnded(c.now, c.seen, c.started, c.ms), c.ended)
+        << c.now << c.seen << c.started << " " << c.ms;
+  }
+}
+
+}  // namespace
