@@ -53,8 +53,11 @@ if [ ! -f "$WINEPREFIX/.velnora-ready" ]; then
   touch "$WINEPREFIX/.velnora-ready"
 fi
 
-# One wineserver for the whole run instead of one per test program.
+# One wineserver for the whole run instead of one per test program, and
+# Wine's own services started now with no output of ours: started by a test
+# instead, they would inherit its pipes and hold them open.
 wineserver -p
+timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 # Code page 932, the system's own (set for the command only: bash itself has no such locale).
 env LC_ALL=ja_JP.UTF-8 "$@"

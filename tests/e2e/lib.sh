@@ -130,3 +130,30 @@ ini_value() {
 screen_size() { probe metrics | awk '{print $1 " " $2}'; }
 
 finish() { echo "scenario passed: $CHECKS checks"; }
+
+# desktop_picture FILE: shows a picture on the X root window, the desktop
+# that Wine's screen grab sees.
+desktop_picture() { timeout 10 display -window root "$1" >/dev/null 2>&1 || true; }
+
+# unix_pid_of TEXT: the Unix process id of the Wine process whose command
+# line holds TEXT (for a program started inside Wine, not by the scenario).
+unix_pid_of() {
+  local d
+  for d in /proc/[0-9]*; do
+    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" && { echo "${d#/proc/}"; return 0; }
+  done
+  return 1
+}
+
+# wait_pid_gone PID SECONDS: for a process that is not the scenario's child.
+wait_pid_gone() {
+  local pid=$1 limit=$2 start_ms
+  start_ms=$(now_ms)
+  while kill -0 "$pid" 2>/dev/null; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "process $pid still running after ${limit}s"
+    sleep 0.02
+  done
+}
+
+# sink_size: bytes the ALSA file sink has received so far.
+sink_size() { stat -c %s "$VELNORA_AUDIO_SINK" 2>/dev/null || echo 0; }
