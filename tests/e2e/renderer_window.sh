@@ -27,6 +27,11 @@ end_with_escape() {
   pass "$1: the window is gone"
 }
 
+# Sized in physical pixels, as the host records them, on a scaled display too.
+grep -q 'WindowsSettings">true/PM</dpiAware>' "$VELNORA_DIST/Velnora.dll" \
+  || fail "Velnora.dll embeds no DPI-aware manifest"
+pass "Velnora.dll declares itself DPI-aware in its manifest"
+
 rm -rf "$WORK_DIR"
 mkdir -p "$WORK_DIR"
 
