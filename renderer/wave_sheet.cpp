@@ -3,7 +3,7 @@
 #include <cmath>
 
 void BuildWaveSheet(FacetList& list, float t) {
-  // 1/12 rounded to single precision: texture steps are index times this.
+  // 1/12 rounded to single precision; texture coordinates are index times this.
   constexpr float kStep = 0.083333336f;
   list.Clear();
   for (int c = 0; c < kSheetCells; ++c) {

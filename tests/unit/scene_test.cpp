@@ -96,7 +96,7 @@ TEST(Reflector, TurnsAccumulateInTheCorners) {
   Reflector r;
   for (int i = 0; i < 1000; ++i) TurnReflector(r, 0.015f, 0.01f);
   for (const Vec4& c : r.corner) EXPECT_NEAR(std::sqrt(Dot(c, c)), std::sqrt(50.0f), 1e-3f);
-  // 1000 steps of 0.015 about X: far from where it started.
+  // 1000 turns of 0.015 about X: far from where it started.
   EXPECT_GT(std::fabs(r.corner[0].z), 1.0f);
   UpdateReflectorNormal(r);
   EXPECT_NEAR(Dot(r.normal, r.normal), 1.0f, 1e-5f);
