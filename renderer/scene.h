@@ -1,0 +1,28 @@
+// The renderer's scene: everything a frame is drawn from, one per program.
+#pragma once
+
+#include <cstdint>
+
+#include "renderer/camera.h"
+#include "renderer/facet.h"
+#include "renderer/reflector.h"
+#include "renderer/texture.h"
+
+inline constexpr const char* kSnapshotPath = "C:\\q_dorn_temp\\Ondrel.alo";
+
+struct Scene {
+  Reflector reflector;
+  Texture snapshot;
+  Vec4 eye;             // moved every frame; the reflection test reads it
+  Vec4 lookAt;
+  FacetList sheet;      // rebuilt every frame into the same storage
+  Facet scratch;        // receives each reflected facet in turn
+  float t = 0;          // elapsed seconds as of the current frame
+  int32_t clientWidth = 0;   // latest client size; the projection's aspect
+  int32_t clientHeight = 0;  // comes from it once, at InitScene
+};
+
+// GL state, projection, snapshot texture from snapshotPath (its absence only
+// leaves the sheet white), reflector placed and tilted, look-at point set.
+// Needs the GL context current and the client size known. Always true.
+bool InitScene(Scene& scene, const char* snapshotPath);

@@ -1,0 +1,46 @@
+#include "renderer/wgl_win32.h"
+
+#include "renderer/debug_print.h"
+
+namespace {
+
+// Filled at the first request and kept for the program's lifetime.
+PIXELFORMATDESCRIPTOR& Request(HDC dc) {
+  static PIXELFORMATDESCRIPTOR pfd = [dc] {
+    PIXELFORMATDESCRIPTOR p{};
+    p.nSize = sizeof(PIXELFORMATDESCRIPTOR);  // 40
+    p.nVersion = 1;
+    p.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    p.iPixelType = PFD_TYPE_RGBA;
+    p.cColorBits = static_cast<BYTE>(GetDeviceCaps(dc, BITSPIXEL));
+    p.cDepthBits = 16;
+    p.iLayerType = PFD_MAIN_PLANE;
+    return p;
+  }();
+  return pfd;
+}
+
+}  // namespace
+
+static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "the request is the 40-byte descriptor");
+
+void SetupPixelFormat(HDC dc) {
+  PIXELFORMATDESCRIPTOR& pfd = Request(dc);
+  const int index = ChoosePixelFormat(dc, &pfd);
+  DebugPrint("PixelFormat Selected: %d\nBPP: %d\n", index, GetDeviceCaps(dc, BITSPIXEL));
+  SetPixelFormat(dc, index, &pfd);
+}
+
+void GlContext::Create(HDC dc) {
+  Reset();
+  dc_ = dc;
+  rc_ = wglCreateContext(dc);
+  wglMakeCurrent(dc, rc_);
+}
+
+void GlContext::Reset() {
+  if (rc_ == nullptr) return;
+  wglMakeCurrent(dc_, nullptr);
+  wglDeleteContext(rc_);
+  rc_ = nullptr;
+}

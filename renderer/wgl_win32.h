@@ -1,0 +1,26 @@
+// The window's pixel format and its WGL rendering context.
+#pragma once
+
+#include <windows.h>
+
+// Requests a double-buffered RGBA format with 16-bit depth at the display's
+// colour depth, reports the choice through DebugPrint and sets it. Results
+// are not examined: the renderer runs on whatever the driver gives.
+void SetupPixelFormat(HDC dc);
+
+// Owns one WGL context; deleting it first makes no context current.
+class GlContext {
+ public:
+  GlContext() = default;
+  GlContext(const GlContext&) = delete;
+  GlContext& operator=(const GlContext&) = delete;
+  ~GlContext() { Reset(); }
+
+  // Creates a context on dc and makes it current.
+  void Create(HDC dc);
+  void Reset();
+
+ private:
+  HDC dc_ = nullptr;
+  HGLRC rc_ = nullptr;
+};
