@@ -19,7 +19,7 @@ inline constexpr size_t kMp3ModeCapacity = 30;
 
 // Audio CD: open the default drive with track/minute/second/frame positions.
 void CdOpen();
-// One watch step of the CD (every 200 ms): starts the disc when it is
+// One look at the CD (every 200 ms): starts the disc when it is
 // stopped, and with BgmRepeat N jumps back to the start of track N whenever
 // the drive is elsewhere. Leaves KeepPolling false when the drive fails.
 void CdPoll();
