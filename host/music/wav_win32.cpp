@@ -1,0 +1,18 @@
+// WAV file through the simple sound player, which loops it by itself.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "host/music/ondrel_bgm.h"
+#include "host/ondrel_b.h"
+
+namespace Ondrel_BGM {
+
+void PlayWav() {
+  // Without a waveform device there is nothing to play on.
+  if (waveOutGetNumDevs() == 0) return;
+  PlaySoundW(Ondrel_B::Shared().BgmFile.c_str(), nullptr, SND_ASYNC | SND_LOOP);
+}
+
+void StopWav() { PlaySoundW(nullptr, nullptr, 0); }
+
+}  // namespace Ondrel_BGM
