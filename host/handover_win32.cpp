@@ -1,5 +1,5 @@
-// The preview, settings dialog and session forms are not part of this
-// build yet: each hand-over ends the host cleanly at that point.
+// The preview and settings dialog forms are not part of this build yet:
+// their hand-over ends the host cleanly at that point.
 #include "host/handover.h"
 
 #include "host/startup.h"
@@ -8,6 +8,5 @@ namespace Ondrel_B {
 
 void ShowPreview(HWND) { EndProcess(); }
 void ShowSettingsDialog() { EndProcess(); }
-void LoadSessionForm() { EndProcess(); }
 
 }  // namespace Ondrel_B

@@ -34,8 +34,12 @@ class Ondrel_S {
   Timer Timer1{1, 1000};  // MP3 kept going
   Timer Timer2{2, 200};   // audio CD kept on its track
   Timer Timer3{3, 500};   // watches for the renderer's window
+  bool RendererStillStarting() const;
+
   std::wstring rendererPath_;
-  bool rendererStarted_ = false;
+  // Held only until the renderer's window is first seen, to tell a renderer
+  // still starting from one that ended before any check saw its window.
+  HANDLE rendererProcess_ = nullptr;
   bool rendererSeen_ = false;
   DWORD rendererStartedAt_ = 0;
 };
@@ -109,13 +113,16 @@ void Ondrel_S::StartRenderer() {
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
-  rendererStarted_ = CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                    nullptr, HostFolder().c_str(), &si, &pi) != 0;
-  if (rendererStarted_) {
+  if (CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     HostFolder().c_str(), &si, &pi)) {
     CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);  // the session keeps no hold on the renderer
+    rendererProcess_ = pi.hProcess;
   }
   rendererStartedAt_ = GetTickCount();
+}
+
+bool Ondrel_S::RendererStillStarting() const {
+  return rendererProcess_ && WaitForSingleObject(rendererProcess_, 0) == WAIT_TIMEOUT;
 }
 
 void Ondrel_S::StartMusic() {
@@ -142,8 +149,12 @@ void Ondrel_S::OnTimer(UINT_PTR id) {
   } else if (id == Timer3.Id() && Timer3.Enabled()) {
     const bool windowNow = FindWindowW(nullptr, kRendererTitle) != nullptr;
     const bool ended =
-        RendererHasEnded(windowNow, rendererSeen_, rendererStarted_, GetTickCount() - rendererStartedAt_);
-    rendererSeen_ = rendererSeen_ || windowNow;
+        RendererHasEnded(windowNow, rendererSeen_, RendererStillStarting(), GetTickCount() - rendererStartedAt_);
+    if (windowNow && !rendererSeen_) {
+      rendererSeen_ = true;
+      if (rendererProcess_) CloseHandle(rendererProcess_);  // from now on the window alone tells
+      rendererProcess_ = nullptr;
+    }
     if (ended) {
       Timer3.SetEnabled(false);
       QueryUnload();

@@ -10,9 +10,9 @@ std::wstring MusicEnding(std::wstring_view file) {
   return ending;
 }
 
-bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool started, uint32_t msSinceStart) {
+bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart) {
   if (windowNow) return false;
-  if (windowSeenBefore || !started) return true;
+  if (windowSeenBefore || !processRunning) return true;
   return msSinceStart >= kRendererGraceMs;
 }
 

@@ -15,8 +15,9 @@ std::wstring MusicEnding(std::wstring_view file);
 inline constexpr uint32_t kRendererGraceMs = 10000;
 
 // Whether the session should end at this check of the renderer's window.
-// A window once seen and now gone ends it at once; one never seen ends it
-// only after the grace time, or at once when the renderer could not be started.
-bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool started, uint32_t msSinceStart);
+// A window once seen and now gone ends it at once. One never seen ends it
+// once the renderer's process is no longer running (it could not be started,
+// or ended before a check saw its window), or after the grace time.
+bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart);
 
 }  // namespace Ondrel_B

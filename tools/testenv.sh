@@ -43,14 +43,19 @@ fi
 trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
 trap 'exit 130' INT TERM
 
-if [ ! -f "$WINEPREFIX/.velnora-ready" ]; then
-  echo "testenv: creating Wine prefix $WINEPREFIX"
+# Bump when the prefix's settings change, so that existing prefixes get them.
+prefix_version=2
+if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; then
+  echo "testenv: preparing Wine prefix $WINEPREFIX"
   timeout 180 wineboot -i >/dev/null 2>&1 || true
   # A crash must end the process, never wait in winedbg or a dialog.
   wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # The virtual screens have no window manager: Wine itself must give the
+  # keyboard focus, also to a window that covers the whole screen.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.velnora-ready"
+  echo "$prefix_version" >"$WINEPREFIX/.velnora-ready"
 fi
 
 # One wineserver for the whole run instead of one per test program, and

@@ -14,11 +14,12 @@ ALONE="$ALONE_DIR/Velnora.scr"
 MSG_CAPTION="Velnora(ScreenSaver)"
 MSG_TEXT="Velnora.dll が同じﾌｫﾙﾀﾞ内に見つかりません！"
 
-# /s with no settings file: the work directory and the screen size appear.
+# /s with no settings file: the work directory and the screen size appear,
+# then the session runs until its renderer is closed.
 rm -rf "$WORK_DIR"
 WINEDEBUG=+profile start Velnora.scr /s
-wait_exit "$LAST_PID" 30
-expect_eq "$EXIT_CODE" 0 "/s ends cleanly"
+host=$LAST_PID
+wait_window Ondrel_VC 20
 [ -d "$WORK_DIR" ] || fail "/s did not create C:\\q_dorn_temp"
 pass "/s creates the work directory"
 expect_eq "$(ini_value Settings Width | tr -d ' ')" "$screen_w" "Width is the screen's"
@@ -30,6 +31,9 @@ grep -q "WritePrivateProfileStringW (L\"Settings\", L\"Width\", L\" $screen_w\""
 grep -q "WritePrivateProfileStringW (L\"Settings\", L\"Height\", L\" $screen_h\"" "$SCENARIO_TMP/wine.log" \
   || fail "Height was not handed over as ' $screen_h'"
 pass "the numbers carry the sign column"
+probe close Ondrel_VC
+wait_exit "$host" 10
+expect_eq "$EXIT_CODE" 0 "/s ends cleanly once its renderer is gone"
 : >"$SCENARIO_TMP/wine.log"
 
 # A running session or an open settings dialog: every mode ends at once, writing nothing.

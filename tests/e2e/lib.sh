@@ -135,21 +135,30 @@ finish() { echo "scenario passed: $CHECKS checks"; }
 # that Wine's screen grab sees.
 desktop_picture() { timeout 10 display -window root "$1" >/dev/null 2>&1 || true; }
 
-# unix_pid_of TEXT: the Unix process id of the Wine process whose command
-# line holds TEXT (for a program started inside Wine, not by the scenario).
+# unix_pid_of TEXT: the Unix process id of the newest Wine process whose
+# command line holds TEXT (for a program started inside Wine, not by the scenario).
 unix_pid_of() {
-  local d
-  for d in /proc/[0-9]*; do
-    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" && { echo "${d#/proc/}"; return 0; }
+  local d found=""
+  for d in $(ls -d /proc/[0-9]* | sort -t/ -k3 -n); do
+    alive "${d#/proc/}" || continue
+    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" && found=${d#/proc/}
   done
-  return 1
+  [ -n "$found" ] && echo "$found"
+}
+
+# alive PID: the process exists and has not merely ended unreaped (a zombie
+# whose parent has not collected it yet counts as ended).
+alive() {
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+  [ -n "$state" ] && [ "$state" != Z ] && [ "$state" != X ]
 }
 
 # wait_pid_gone PID SECONDS: for a process that is not the scenario's child.
 wait_pid_gone() {
   local pid=$1 limit=$2 start_ms
   start_ms=$(now_ms)
-  while kill -0 "$pid" 2>/dev/null; do
+  while alive "$pid"; do
     [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "process $pid still running after ${limit}s"
     sleep 0.02
   done
@@ -157,3 +166,13 @@ wait_pid_gone() {
 
 # sink_size: bytes the ALSA file sink has received so far.
 sink_size() { stat -c %s "$VELNORA_AUDIO_SINK" 2>/dev/null || echo 0; }
+
+# wait_focus TITLE SECONDS: waits until the X window with that title has the keyboard focus.
+wait_focus() {
+  local title=$1 limit=$2 start_ms
+  start_ms=$(now_ms)
+  until [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$title" ]; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "'$title' did not get the focus within ${limit}s"
+    sleep 0.05
+  done
+}

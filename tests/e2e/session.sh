@@ -21,13 +21,27 @@ renderer_pid() { unix_pid_of "Velnora.dll"; }
 
 # Ends a renderer left running by a scenario step.
 end_renderer() {
+  local pid
+  pid=$(renderer_pid) || return 0
   has_window Ondrel_VC && probe close Ondrel_VC
   wait_no_window Ondrel_VC 10
+  wait_pid_gone "$pid" 10
 }
+
+# The host's own cursor calls, from Wine's trace: the host is the process
+# that writes the screen size.
+host_cursor_calls() {
+  local pid
+  pid=$(grep -m1 'WritePrivateProfileStringW (L"Settings", L"Width"' "$SCENARIO_TMP/wine.log" | cut -d: -f1)
+  [ -n "$pid" ] || fail "no trace of the host in the log"
+  grep "^$pid:[0-9a-f]*:trace:cursor:NtUserShowCursor" "$SCENARIO_TMP/wine.log" | sed 's/.*NtUserShowCursor //' | tr '\n' ';'
+}
+TRACE="+pid,+cursor,+profile"
 
 # --- The main road: /s, snapshot, renderer, Escape.
 rm -rf "$WORK_DIR"
-start Velnora.scr /s
+: >"$SCENARIO_TMP/wine.log"
+WINEDEBUG=$TRACE start Velnora.scr /s
 host=$LAST_PID
 wait_window Ondrel_VC 20
 note "renderer window after ${WAITED_MS} ms"
@@ -38,8 +52,8 @@ expect_eq "$(ini_value Settings Width | tr -d ' ')" "$screen_w" "Width written b
 expect_eq "$(ini_value Settings Height | tr -d ' ')" "$screen_h" "Height written before the renderer started"
 
 [ -f "$SNAPSHOT_FILE" ] || fail "no snapshot"
-expect_eq "$(identify -format '%w %h %[bit-depth]' "bmp:$SNAPSHOT_FILE" 2>/dev/null)" "$screen_w $screen_h 8" \
-  "the snapshot is the screen's size, 8 bits a channel"
+expect_eq "$(identify -format '%w %h' "bmp:$SNAPSHOT_FILE" 2>/dev/null)" "$screen_w $screen_h" \
+  "the snapshot is the screen's size"
 expect_eq "$(od -An -tu2 -j28 -N2 "$SNAPSHOT_FILE" | tr -d ' ')" 24 "the snapshot is 24 bits a pixel"
 for point in "5 5" "$((hw + 5)) 5" "5 $((hh + 5))" "$((screen_w - 5)) $((screen_h - 5))" \
              "$((hw - 1)) $((hh - 1))" "$hw $hh" "20 $((screen_h - 2))"; do
@@ -55,15 +69,19 @@ sleep 0.8
 kill -0 "$rpid" 2>/dev/null && kill -0 "$host" 2>/dev/null || fail "mouse or keys ended the session"
 pass "mouse movement and other keys change nothing"
 
+wait_focus Ondrel_VC 10
 send_key Escape
-wait_pid_gone "$rpid" 10
+# The moment the renderer's window is gone, to within one probe (~0.1 s).
+until ! has_window Ondrel_VC; do sleep 0.01; done
 gone_ms=$(now_ms)
 wait_exit "$host" 5
 lag=$(( $(now_ms) - gone_ms ))
-note "host ended ${lag} ms after the renderer"
+note "host ended ${lag} ms after the renderer's window was gone"
+wait_pid_gone "$rpid" 10
 expect_eq "$EXIT_CODE" 0 "the host ends cleanly after Escape"
 [ "$lag" -le 900 ] || fail "the host took ${lag} ms to notice the renderer had gone"
 pass "the host ends within the next check of the renderer's window"
+expect_eq "$(host_cursor_calls)" "0, count=-1;1, count=0;" "/s hides the cursor at its start and shows it at its end"
 
 # --- A second /s during a session ends at once; WM_CLOSE to the session leaves the renderer up.
 start Velnora.scr /s
@@ -98,12 +116,17 @@ wait_exit "$LAST_PID" 5
 expect_eq "$EXIT_CODE" 0 "a renderer that cannot start ends the session at once"
 rm -rf "$BAD_DIR"
 
-# --- An empty argument text runs a session too.
-start Velnora.scr
+# --- An empty argument text runs a session too, leaving the cursor alone.
+# Escape as soon as the renderer has the focus: a renderer that ends before
+# the host's first look at it must still end the session promptly.
+: >"$SCENARIO_TMP/wine.log"
+WINEDEBUG=$TRACE start Velnora.scr
 host=$LAST_PID
 wait_window Ondrel_VC 20
+wait_focus Ondrel_VC 10
 send_key Escape
-wait_exit "$host" 10
+wait_exit "$host" 3
 pass "an empty argument text runs a session"
+expect_eq "$(host_cursor_calls)" "" "an empty argument text leaves the cursor alone"
 
 finish

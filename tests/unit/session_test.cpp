@@ -52,7 +52,7 @@ TEST(Session, MusicKindIsTheUpperCasedEnding) {
 }
 
 TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {
-  struct Case { bool now, seen, started; uint32_t ms; bool ended; };
+  struct Case { bool now, seen, running; uint32_t ms; bool ended; };
   const Case cases[] = {
       {true, false, true, 0, false},                   // window up: running
       {true, true, true, 60000, false},
@@ -60,11 +60,12 @@ TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {
       {false, false, true, 500, false},                // not yet up: wait
       {false, false, true, kRendererGraceMs - 1, false},
       {false, false, true, kRendererGraceMs, true},    // never came up
-      {false, false, false, 500, true},                // could not be started: end at once
+      {false, false, false, 500, true},                // not started, or ended unseen: end at once
+      {false, true, false, 100, true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(RendererHasEnded(c.now, c.seen, c.started, c.ms), c.ended)
-        << c.now << c.seen << c.started << " " << c.ms;
+    EXPECT_EQ(RendererHasEnded(c.now, c.seen, c.running, c.ms), c.ended)
+        << c.now << c.seen << c.running << " " << c.ms;
   }
 }
 
