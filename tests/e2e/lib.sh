@@ -176,3 +176,15 @@ wait_focus() {
     sleep 0.05
   done
 }
+
+# sink_audible FROM: share (0-100) of 16-bit words from byte FROM on in the
+# sound sink whose magnitude exceeds 512; silence is all zero bytes whether
+# the player writes 16-bit integers or 32-bit floats.
+sink_audible() {
+  local from=$1 size
+  size=$(sink_size)
+  [ "$size" -gt "$from" ] || { echo 0; return; }
+  od -An -v -td2 -j "$from" "$VELNORA_AUDIO_SINK" | awk '
+    { for (i = 1; i <= NF; i++) { n++; if ($i > 512 || $i < -512) loud++ } }
+    END { if (n == 0) print 0; else printf "%d\n", loud * 100 / n }'
+}
