@@ -7,7 +7,7 @@
 //   velprobe close <title>                posts WM_CLOSE
 //   velprobe click <title> <button text>  clicks the child button with that text
 //   velprobe hold <title> <seconds>       a hidden top-level window with that title
-//   velprobe metrics                      "screen-width screen-height ansi-code-page"
+//   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
 #include <windows.h>
 
 #include <fcntl.h>
@@ -101,8 +101,11 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring cmd = argv[1];
   if (cmd == L"metrics") {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
     Print(std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" " + std::to_wstring(GetSystemMetrics(SM_CYSCREEN)) +
-          L" " + std::to_wstring(GetACP()));
+          L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi));
     return 0;
   }
   if (argc < 3) return 2;
