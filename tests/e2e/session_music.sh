@@ -58,5 +58,27 @@ for choice in "2|$MUSIC_WIN\\song.ogg" "2|" "2|$MUSIC_WIN\\空.mp3" "0|$MUSIC_WI
   pass "source ${choice%%|*} with '${choice#*|}' plays nothing"
 done
 
+# Closed from outside (as at shutdown): the music stops, the renderer stays.
+ini_write "[Section]
+BGM区分= 2
+BGMﾘﾋﾟｰﾄ= 0
+BGMﾌｧｲﾙ=$MUSIC_WIN\\夜の 曲.mp3"
+: >"$VELNORA_AUDIO_SINK"
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+sleep 1.5
+[ "$(sink_audible 0)" -ge 5 ] || fail "the MP3 was not heard before the close"
+probe close Ondrel_Main || fail "could not close the session window"
+wait_exit "$host" 5
+ended_at=$(sink_size)
+sleep 1.5
+after=$(sink_audible "$ended_at")
+[ "$after" -lt 1 ] || fail "the music went on after the session window was closed (${after}%)"
+has_window Ondrel_VC || fail "closing the session closed the renderer"
+pass "closing the session window stops the music and leaves the renderer running"
+probe close Ondrel_VC
+wait_no_window Ondrel_VC 10
+
 rm -rf "$WINEPREFIX/drive_c/velnora_music"
 finish
