@@ -28,13 +28,13 @@ class Ondrel_S {
   void TakeSnapshot();
   void StartRenderer();
   void StartMusic();
+  bool RendererStillStarting() const;
 
   HWND form_ = nullptr;
   PictureBox Master;
   Timer Timer1{1, 1000};  // MP3 kept going
   Timer Timer2{2, 200};   // audio CD kept on its track
   Timer Timer3{3, 500};   // watches for the renderer's window
-  bool RendererStillStarting() const;
 
   std::wstring rendererPath_;
   // Held only until the renderer's window is first seen, to tell a renderer
@@ -55,7 +55,7 @@ LRESULT CALLBACK Ondrel_S::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       Form().OnTimer(wp);
       return 0;
     case WM_CLOSE:
-      Form().QueryUnload();
+      Form().QueryUnload();  // ends the process; the close is never refused
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -46,53 +46,27 @@ bool WriteAll(HANDLE file, const void* data, size_t size) {
 }  // namespace
 
 PictureBox::~PictureBox() {
-  ReleaseImage();
+  if (original_) SelectObject(dc_.get(), original_);
   if (window_) DestroyWindow(window_);
 }
 
-void PictureBox::ReleaseImage() {
-  if (dc_) {
-    if (previous_) SelectObject(dc_, previous_);
-    DeleteDC(dc_);
-  }
-  if (bitmap_) DeleteObject(bitmap_);
-  dc_ = nullptr;
-  bitmap_ = nullptr;
-  previous_ = nullptr;
-  bits_ = nullptr;
-  width_ = height_ = 0;
-}
-
 bool PictureBox::Create(HWND parent, int width, int height) {
-  if (!RegisterPictureClass()) return false;
+  if (!RegisterPictureClass() || width <= 0 || height <= 0 || !dc_.get()) return false;
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD, 0, 0, width, height, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return false;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  return Resize(width, height);
-}
-
-bool PictureBox::Resize(int width, int height) {
-  ReleaseImage();
-  if (window_) MoveWindow(window_, 0, 0, width, height, FALSE);
-  if (width <= 0 || height <= 0) return false;
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as the file stores it
+  info.bmiHeader.biHeight = height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
-  HDC screen = GetDC(nullptr);
-  dc_ = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-  if (!dc_ || !bitmap_) {
-    ReleaseImage();
-    return false;
-  }
-  previous_ = SelectObject(dc_, bitmap_);
+  image_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+  if (!image_) return false;
+  original_ = SelectObject(dc_.get(), image_.get());
   width_ = width;
   height_ = height;
   return true;
@@ -100,7 +74,7 @@ bool PictureBox::Resize(int width, int height) {
 
 bool PictureBox::SaveBitmap(const std::wstring& path) const {
   const auto headers = Bmp24Headers(width_, height_);
-  if (!headers || !bits_) return false;
+  if (!headers || !image_) return false;
   GdiFlush();  // drawing into a DIB section may still be queued
 
   const std::wstring temp = path + L".new";
