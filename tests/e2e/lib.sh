@@ -41,16 +41,26 @@ start() {
   STARTED_PIDS+=("$LAST_PID")
 }
 
-# wait_exit PID SECONDS: waits for the process to end; sets EXIT_CODE, or fails.
-wait_exit() {
-  local pid=$1 limit=$2 start_ms
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND until it succeeds; fails
+# with "WHAT after SECONDS" once that time has passed. Sets WAITED_MS.
+wait_until() {
+  local limit=$1 what=$2 start_ms
+  shift 2
   start_ms=$(now_ms)
-  while kill -0 "$pid" 2>/dev/null; do
-    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "process $pid still running after ${limit}s"
+  until "$@"; do
+    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "$what after ${limit}s"
     sleep 0.05
   done
-  wait "$pid"; EXIT_CODE=$?
   WAITED_MS=$(( $(now_ms) - start_ms ))
+}
+
+not() { ! "$@"; }
+running() { kill -0 "$1" 2>/dev/null; }
+
+# wait_exit PID SECONDS: waits for the scenario's own process to end; sets EXIT_CODE, or fails.
+wait_exit() {
+  wait_until "$2" "process $1 still running" not running "$1"
+  wait "$1"; EXIT_CODE=$?
 }
 
 # still_running PID SECONDS: fails if the process ends within that time.
@@ -66,25 +76,10 @@ probe() { timeout -k 2 20 wine "$VELNORA_PROBE" "$@" 2>/dev/null; }
 has_window() { probe find "$1" >/dev/null; }
 
 # wait_window TITLE SECONDS: waits until the window exists, or fails.
-wait_window() {
-  local title=$1 limit=$2 start_ms
-  start_ms=$(now_ms)
-  until has_window "$title"; do
-    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "no window '$title' within ${limit}s"
-    sleep 0.1
-  done
-  WAITED_MS=$(( $(now_ms) - start_ms ))
-}
+wait_window() { wait_until "$2" "no window '$1'" has_window "$1"; }
 
 # wait_no_window TITLE SECONDS: waits until no window has that title, or fails.
-wait_no_window() {
-  local title=$1 limit=$2 start_ms
-  start_ms=$(now_ms)
-  while has_window "$title"; do
-    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "window '$title' still there after ${limit}s"
-    sleep 0.1
-  done
-}
+wait_no_window() { wait_until "$2" "window '$1' still there" not has_window "$1"; }
 
 # window_rect TITLE: prints "x y width height".
 window_rect() { probe rect "$1"; }
@@ -97,9 +92,7 @@ hold_window() {
   timeout -k 2 $(( ${2%.*} + 10 )) wine "$VELNORA_PROBE" hold "$1" "$2" >"$SCENARIO_TMP/hold.out" 2>/dev/null &
   HOLD_PID=$!
   STARTED_PIDS+=("$HOLD_PID")
-  local i
-  for i in $(seq 200); do grep -q ready "$SCENARIO_TMP/hold.out" 2>/dev/null && return 0; sleep 0.05; done
-  fail "marker window '$1' did not come up"
+  wait_until 10 "marker window '$1' not up" grep -q ready "$SCENARIO_TMP/hold.out"
 }
 
 send_key() { xdotool key "$@"; }
@@ -109,9 +102,6 @@ screenshot() { import -window root "$1"; }
 
 # pixel FILE X Y: "RRGGBB" of one pixel of a screenshot or picture.
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' | tr 'a-f' 'A-F'; }
-
-# ini_bytes: the settings file as hex bytes on one line ("" when missing).
-ini_bytes() { [ -f "$INI_FILE" ] && od -An -tx1 -v "$INI_FILE" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 
 # ini_write TEXT: replaces the settings file with TEXT (UTF-8 here, CP932 on disk, CRLF).
 ini_write() {
@@ -155,27 +145,16 @@ alive() {
 }
 
 # wait_pid_gone PID SECONDS: for a process that is not the scenario's child.
-wait_pid_gone() {
-  local pid=$1 limit=$2 start_ms
-  start_ms=$(now_ms)
-  while alive "$pid"; do
-    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "process $pid still running after ${limit}s"
-    sleep 0.02
-  done
-}
+wait_pid_gone() { wait_until "$2" "process $1 still running" not alive "$1"; }
 
 # sink_size: bytes the ALSA file sink has received so far.
 sink_size() { stat -c %s "$VELNORA_AUDIO_SINK" 2>/dev/null || echo 0; }
 
-# wait_focus TITLE SECONDS: waits until the X window with that title has the keyboard focus.
-wait_focus() {
-  local title=$1 limit=$2 start_ms
-  start_ms=$(now_ms)
-  until [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$title" ]; do
-    [ $(( $(now_ms) - start_ms )) -lt $((limit * 1000)) ] || fail "'$title' did not get the focus within ${limit}s"
-    sleep 0.05
-  done
-}
+# has_focus TITLE: the X window with that title has the keyboard focus.
+has_focus() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+
+# wait_focus TITLE SECONDS: waits until that window has the keyboard focus, or fails.
+wait_focus() { wait_until "$2" "'$1' without the focus" has_focus "$1"; }
 
 # sink_audible FROM: share (0-100) of 16-bit words from byte FROM on in the
 # sound sink whose magnitude exceeds 512; silence is all zero bytes whether

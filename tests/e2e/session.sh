@@ -72,7 +72,7 @@ pass "mouse movement and other keys change nothing"
 wait_focus Ondrel_VC 10
 send_key Escape
 # The moment the renderer's window is gone, to within one probe (~0.1 s).
-until ! has_window Ondrel_VC; do sleep 0.01; done
+wait_no_window Ondrel_VC 10
 gone_ms=$(now_ms)
 wait_exit "$host" 5
 lag=$(( $(now_ms) - gone_ms ))
