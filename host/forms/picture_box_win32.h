@@ -1,18 +1,16 @@
 // A picture box with a persistent image: a child window whose drawing goes
-// to an off-screen 24-bit bitmap of its size, shown whenever it repaints.
+// to an off-screen bitmap of its size, shown whenever it repaints.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+#include "host/forms/surface_win32.h"
 
-#include "host/forms/gdi_win32.h"
-
-namespace Ondrel_B {
+namespace Forms {
 
 class PictureBox {
  public:
-  PictureBox() = default;
+  explicit PictureBox(SurfaceFormat format = {}) : image_(format) {}
   ~PictureBox();
   PictureBox(const PictureBox&) = delete;
   PictureBox& operator=(const PictureBox&) = delete;
@@ -20,22 +18,14 @@ class PictureBox {
   // Creates the child window of the parent (not shown) and a blank image of that size.
   bool Create(HWND parent, int width, int height);
 
-  HDC Dc() const { return image_ ? dc_.get() : nullptr; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-
-  // Writes the image as a 24-bit bitmap file. The file appears complete or
-  // not at all: it is written beside the target and then moved over it.
-  bool SaveBitmap(const std::wstring& path) const;
+  HWND hwnd() const { return window_; }
+  // Null when there is no image to draw into.
+  HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }
+  const Surface& Image() const { return image_; }
 
  private:
   HWND window_ = nullptr;
-  Forms::MemoryDc dc_;
-  Forms::GdiObject<HBITMAP> image_;  // bottom-up rows, as the file stores them
-  HGDIOBJ original_ = nullptr;       // the DC's own bitmap, put back before ours is deleted
-  void* bits_ = nullptr;
-  int width_ = 0;
-  int height_ = 0;
+  Surface image_;
 };
 
-}  // namespace Ondrel_B
+}  // namespace Forms

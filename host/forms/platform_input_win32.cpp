@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "host/forms/message_loop_win32.h"
+
 namespace Forms {
 
 namespace {
@@ -37,8 +39,7 @@ void DoEvents() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DeliverMessage(msg);
   }
 }
 

@@ -4,22 +4,25 @@
 
 namespace Forms {
 
-HBITMAP CreateSurfaceBitmap(int width, int height) {
+HBITMAP CreateSurfaceBitmap(int width, int height, SurfaceFormat format, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = std::max(width, 1);
-  info.bmiHeader.biHeight = -std::max(height, 1);
+  info.bmiHeader.biHeight = format.bottom_up ? std::max(height, 1) : -std::max(height, 1);
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biBitCount = format.bit_count;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  void* rows = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &rows, nullptr, 0);
+  if (bits) *bits = bitmap ? rows : nullptr;
+  return bitmap;
 }
 
 bool Surface::Resize(int width, int height) {
   if (!dc_.get()) return false;
   if (width == width_ && height == height_ && bitmap_) return true;
-  GdiObject<HBITMAP> next(CreateSurfaceBitmap(width, height));
+  void* next_bits = nullptr;
+  GdiObject<HBITMAP> next(CreateSurfaceBitmap(width, height, format_, &next_bits));
   if (!next) return false;
   {
     MemoryDc copy;
@@ -29,6 +32,7 @@ bool Surface::Resize(int width, int height) {
   HGDIOBJ previous = SelectObject(dc_.get(), next.get());
   if (!original_) original_ = previous;
   bitmap_ = std::move(next);
+  bits_ = next_bits;
   width_ = width;
   height_ = height;
   return true;

@@ -4,20 +4,16 @@
 #include <string>
 
 #include "host/music/mci_seam.h"
+#include "host/app/ascii.h"
+#include "host/music/mci_command.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 namespace {
 
-std::wstring AsciiUpper(std::wstring text) {
-  for (wchar_t& c : text)
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-  return text;
-}
-
 bool HasError(const std::wstring& statusText) {
-  return AsciiUpper(statusText).find(L"ERR") != std::wstring::npos;
+  return Ondrel_B::AsciiUpper(statusText).find(L"ERR") != std::wstring::npos;
 }
 
 // A track reply as a number: decimal digits, blanks around them allowed.

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "host/music/mci_seam.h"
+#include "host/music/mci_command.h"
 #include "host/music/ondrel_bgm.h"
 
 namespace Ondrel_BGM {

@@ -3,8 +3,9 @@
 #include <string>
 
 #include "host/music/mci_seam.h"
+#include "host/music/mci_command.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 

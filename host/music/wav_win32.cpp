@@ -3,7 +3,7 @@
 #include <mmsystem.h>
 
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 

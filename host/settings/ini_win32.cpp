@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/text_win32.h"
+#include "host/settings/text_win32.h"
 
 namespace Ondrel_B {
 namespace {

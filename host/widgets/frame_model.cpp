@@ -10,16 +10,6 @@ namespace Widgets {
 
 namespace {
 
-const wchar_t kFrameStyle[] = L"FrameStyle";
-const wchar_t kShadowOpacity[] = L"ShadowOpacity";
-const wchar_t kShowShadow[] = L"ShowShadow";
-const wchar_t kShadowDepth[] = L"ShadowDepth";
-const wchar_t kFillColour[] = L"FillColour";
-const wchar_t kBackColour[] = L"BackColour";
-const wchar_t kBackColourIs[] = L"BackColourIs";
-const wchar_t kBorderColour[] = L"BorderColour";
-const wchar_t kCornerDepth[] = L"CornerDepth";
-
 bool Fits16(long v) { return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max(); }
 
 int StepChannel(int a, int b, int n, int k) {

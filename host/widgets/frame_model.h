@@ -22,6 +22,17 @@ struct FrameProperties {
   int16_t corner_depth = 10;  // pixels, width and height of the corner ellipse
 };
 
+// Property names, as stored and as announced by the change signal.
+inline constexpr wchar_t kFrameStyle[] = L"FrameStyle";
+inline constexpr wchar_t kShadowOpacity[] = L"ShadowOpacity";
+inline constexpr wchar_t kShowShadow[] = L"ShowShadow";
+inline constexpr wchar_t kShadowDepth[] = L"ShadowDepth";
+inline constexpr wchar_t kFillColour[] = L"FillColour";
+inline constexpr wchar_t kBackColour[] = L"BackColour";
+inline constexpr wchar_t kBackColourIs[] = L"BackColourIs";
+inline constexpr wchar_t kBorderColour[] = L"BorderColour";
+inline constexpr wchar_t kCornerDepth[] = L"CornerDepth";
+
 // Set-time checks.
 int16_t CheckedShadowOpacity(int16_t percent);
 int16_t CheckedShadowDepth(int16_t pixels);  // below 2 -> 2, above 40 -> 50

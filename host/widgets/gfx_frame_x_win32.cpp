@@ -19,47 +19,47 @@ void GFXFrameX::Changed(const wchar_t* name) {
 
 void GFXFrameX::SetFrameStyle(int32_t value) {
   props_.frame_style = value;
-  Changed(L"FrameStyle");
+  Changed(kFrameStyle);
 }
 
 void GFXFrameX::SetShadowOpacity(int16_t percent) {
   props_.shadow_opacity = CheckedShadowOpacity(percent);
-  Changed(L"ShadowOpacity");
+  Changed(kShadowOpacity);
 }
 
 void GFXFrameX::SetShowShadow(bool value) {
   props_.show_shadow = value;
-  Changed(L"ShowShadow");
+  Changed(kShowShadow);
 }
 
 void GFXFrameX::SetShadowDepth(int16_t pixels) {
   props_.shadow_depth = CheckedShadowDepth(pixels);
-  Changed(L"ShadowDepth");
+  Changed(kShadowDepth);
 }
 
 void GFXFrameX::SetFillColour(uint32_t colour) {
   props_.fill_colour = colour;
-  Changed(L"FillColour");
+  Changed(kFillColour);
 }
 
 void GFXFrameX::SetBackColour(uint32_t colour) {
   props_.back_colour = colour;
-  Changed(L"BackColour");
+  Changed(kBackColour);
 }
 
 void GFXFrameX::SetBackColourIs(int32_t value) {
   props_.back_colour_is = value;
-  Changed(L"BackColourIs");
+  Changed(kBackColourIs);
 }
 
 void GFXFrameX::SetBorderColour(uint32_t colour) {
   props_.border_colour = colour;
-  Changed(L"BorderColour");
+  Changed(kBorderColour);
 }
 
 void GFXFrameX::SetCornerDepth(int16_t pixels) {
   props_.corner_depth = CheckedCornerDepth(pixels);
-  Changed(L"CornerDepth");
+  Changed(kCornerDepth);
 }
 
 bool GFXFrameX::Refresh() {

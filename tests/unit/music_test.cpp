@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "host/music/mci_command.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 #include "tests/unit/scripted_mci.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/session_rules.h"
-#include "host/snapshot_bmp.h"
+#include "host/session/session_rules.h"
+#include "host/session/snapshot_bmp.h"
 
 namespace {
 
@@ -43,12 +43,20 @@ TEST(SnapshotBmp, RefusesSizesWithoutAValidFile) {
   EXPECT_EQ(Bmp24Stride(0), 0u);
 }
 
-TEST(Session, MusicKindIsTheUpperCasedEnding) {
-  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-      {L"C:\\m\\song.Mp3", L"MP3"}, {L"C:\\m\\song.wav", L"WAV"}, {L"song.ogg", L"OGG"},
-      {L"", L""},                    {L"ab", L"AB"},               {L"C:\\曲.mP3", L"MP3"},
+TEST(Session, MusicIsChosenOnceFromSourceAndUpperCasedEnding) {
+  struct Case { int16_t kind; const wchar_t* file; MusicChoice choice; };
+  const Case cases[] = {
+      {2, L"C:\\m\\song.Mp3", MusicChoice::Mp3}, {2, L"C:\\m\\song.wav", MusicChoice::Wav},
+      {2, L"C:\\曲.mP3", MusicChoice::Mp3},        {2, L"song.ogg", MusicChoice::None},
+      {2, L"", MusicChoice::None},                  {2, L"av", MusicChoice::None},
+      {2, L"ＷＡＶ", MusicChoice::None},              // full-width letters are not upper-cased
+      {1, L"", MusicChoice::Cd},                     {1, L"C:\\m\\song.mp3", MusicChoice::Cd},
+      {0, L"C:\\m\\song.mp3", MusicChoice::None}, {7, L"C:\\m\\song.wav", MusicChoice::None},
+      {-1, L"song.mp3", MusicChoice::None},
   };
-  for (const auto& [file, ending] : cases) EXPECT_EQ(MusicEnding(file), ending);
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseMusic(c.kind, c.file), c.choice) << c.kind << " " << testing::PrintToString(std::wstring(c.file));
+  }
 }
 
 TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "host/music/mci_seam.h"
+#include "host/music/mci_command.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 #include "tests/win/audio_sink.h"
 
 namespace {

@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "host/ondrel_b.h"
-#include "host/paths.h"
+#include "host/app/names.h"
+#include "host/app/ondrel_b.h"
+#include "host/app/paths.h"
 
 namespace Ondrel_B {
 

@@ -7,8 +7,11 @@
 
 namespace Ondrel_B {
 
-// The music file's kind is its last three characters, upper-cased ("song.Mp3" -> "MP3").
-std::wstring MusicEnding(std::wstring_view file);
+// What the session plays, decided once from the music settings: the music
+// file's kind is its last three characters, upper-cased ("song.Mp3" is MP3);
+// any other ending, an empty file or another source plays nothing.
+enum class MusicChoice { None, Cd, Mp3, Wav };
+MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile);
 
 // How long a renderer that was started but whose window has never been seen
 // is given to show it before the session counts it as ended.

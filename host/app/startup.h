@@ -3,11 +3,13 @@
 
 namespace Ondrel_B {
 
+enum class StartupResult {
+  End,             // nothing (any longer) to show: the process ends
+  RunMessageLoop,  // a form was handed over to; the message loop keeps it alive
+};
+
 // Single-instance test, mode dispatch, work directory, music settings,
 // renderer test, cursor and screen size; then hands over to a form.
-void Startup();
-
-// Ends the process at once: no further handler runs.
-[[noreturn]] void EndProcess();
+StartupResult Startup();
 
 }  // namespace Ondrel_B

@@ -1,15 +1,15 @@
-#include "host/startup.h"
+#include "host/app/startup.h"
 
 #include <windows.h>
 
-#include "host/bgm_settings.h"
-#include "host/command_line.h"
-#include "host/handover.h"
-#include "host/ondrel_b.h"
-#include "host/paths.h"
+#include "host/app/command_line.h"
+#include "host/app/names.h"
+#include "host/app/ondrel_b.h"
+#include "host/app/paths.h"
+#include "host/session/session_form_win32.h"
+#include "host/settings/bgm_settings.h"
 #include "host/settings/ini.h"
 #include "host/settings/number_text.h"
-#include "host/settings/settings_keys.h"
 
 namespace Ondrel_B {
 namespace {
@@ -23,11 +23,6 @@ bool AnotherInstanceIsOpen() {
          FindWindowW(nullptr, kDialogTitle) != nullptr;
 }
 
-// Window handles are 32-bit values that 64-bit Windows sign-extends.
-HWND HandleFromValue(uint32_t value) {
-  return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(value)));
-}
-
 void WriteScreenSize() {
   const int16_t width = static_cast<int16_t>(GetSystemMetrics(SM_CXSCREEN));
   const int16_t height = static_cast<int16_t>(GetSystemMetrics(SM_CYSCREEN));
@@ -37,34 +32,28 @@ void WriteScreenSize() {
 
 }  // namespace
 
-void EndProcess() { ExitProcess(0); }
-
-void Startup() {
-  if (AnotherInstanceIsOpen()) EndProcess();
+StartupResult Startup() {
+  if (AnotherInstanceIsOpen()) return StartupResult::End;
 
   SharedState& s = Shared();
   const std::wstring args = ArgumentText(GetCommandLineW());
   s.ModeLetter = ModeLetterOf(args);
 
-  if (s.ModeLetter == L'P') {
-    ShowPreview(HandleFromValue(PreviewParentOf(args)));
-    return;
-  }
+  // The preview is not part of this build yet: it ends here.
+  if (s.ModeLetter == L'P') return StartupResult::End;
 
   CreateDirectoryW(kWorkDir, nullptr);  // already there or not creatable: not reported
   LoadBgmSettings();
 
   if (!FileExists(RendererPath())) {
     MessageBoxW(nullptr, kMissingRendererText, kAppTitle, MB_OK);
-    EndProcess();
+    return StartupResult::End;
   }
 
-  if (s.ModeLetter == L'C') {
-    ShowSettingsDialog();
-    EndProcess();
-  }
+  // The settings dialog is not part of this build yet: it ends here.
+  if (s.ModeLetter == L'C') return StartupResult::End;
 
-  if (s.ModeLetter != L'S' && !args.empty()) EndProcess();
+  if (s.ModeLetter != L'S' && !args.empty()) return StartupResult::End;
 
   // An empty argument text runs a session too, but leaves the cursor alone.
   if (s.ModeLetter == L'S') s.SavedCursorCount = ShowCursor(FALSE);
@@ -74,7 +63,7 @@ void Startup() {
   // dialog and the preview keep the system's scaling: their layout is in pixels.
   SetProcessDPIAware();
   WriteScreenSize();
-  LoadSessionForm();
+  return LoadSessionForm() ? StartupResult::RunMessageLoop : StartupResult::End;
 }
 
 }  // namespace Ondrel_B

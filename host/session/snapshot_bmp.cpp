@@ -1,4 +1,4 @@
-#include "host/snapshot_bmp.h"
+#include "host/session/snapshot_bmp.h"
 
 namespace Ondrel_B {
 namespace {

@@ -1,5 +1,5 @@
-// Ondrel_B: the host's shared state, one instance per process, plus the
-// fixed locations both programs agree on. Portable: no <windows.h>.
+// Ondrel_B: the host's shared state, one instance per process.
+// Portable: no <windows.h>.
 #pragma once
 
 #include <cstdint>
@@ -28,16 +28,5 @@ struct SharedState {
 
 // The one shared state of this process.
 SharedState& Shared();
-
-// Work directory and the two files shared with the renderer.
-inline constexpr const wchar_t* kWorkDir = L"C:\\q_dorn_temp";
-inline constexpr const wchar_t* kSettingsFile = L"C:\\q_dorn_temp\\Velnora.ini";
-inline constexpr const wchar_t* kSnapshotFile = L"C:\\q_dorn_temp\\Ondrel.alo";
-inline constexpr const wchar_t* kRendererFileName = L"Velnora.dll";
-
-// Window titles used as markers between processes.
-inline constexpr const wchar_t* kSessionTitle = L"Ondrel_Main";
-inline constexpr const wchar_t* kDialogTitle = L"■Velnora■";
-inline constexpr const wchar_t* kRendererTitle = L"Ondrel_VC";
 
 }  // namespace Ondrel_B

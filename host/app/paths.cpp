@@ -1,4 +1,4 @@
-#include "host/paths.h"
+#include "host/app/paths.h"
 
 namespace Ondrel_B {
 

@@ -1,4 +1,4 @@
-#include "host/text_win32.h"
+#include "host/settings/text_win32.h"
 
 #include <windows.h>
 

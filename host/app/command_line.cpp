@@ -1,11 +1,11 @@
-#include "host/command_line.h"
+#include "host/app/command_line.h"
+
+#include "host/app/ascii.h"
 
 namespace Ondrel_B {
 namespace {
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-wchar_t AsciiUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include "host/zoom.h"
+#include "host/app/zoom_win32.h"
 
-#include "host/ondrel_b.h"
+#include "host/app/ondrel_b.h"
 
 namespace Ondrel_B {
 namespace {

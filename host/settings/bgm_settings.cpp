@@ -1,10 +1,10 @@
-#include "host/bgm_settings.h"
+#include "host/settings/bgm_settings.h"
 
-#include "host/ondrel_b.h"
-#include "host/paths.h"
+#include "host/app/ondrel_b.h"
+#include "host/app/paths.h"
 #include "host/settings/ini.h"
 #include "host/settings/number_text.h"
-#include "host/settings/settings_keys.h"
+#include "host/app/names.h"
 
 namespace Ondrel_B {
 

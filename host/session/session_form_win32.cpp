@@ -1,0 +1,157 @@
+// Ondrel_S: the hidden session form titled "Ondrel_Main". It takes the
+// desktop snapshot, starts the renderer and the music, keeps the music going
+// and ends the host once the renderer's window is gone.
+#include "host/session/session_form_win32.h"
+
+#include <windows.h>
+
+#include "host/app/names.h"
+#include "host/app/ondrel_b.h"
+#include "host/app/paths.h"
+#include "host/forms/form_win32.h"
+#include "host/forms/picture_box_win32.h"
+#include "host/music/ondrel_bgm.h"
+#include "host/session/session_rules.h"
+#include "host/session/snapshot_file_win32.h"
+
+namespace Ondrel_B {
+namespace {
+
+class Ondrel_S final : public Forms::Form {
+ public:
+  Ondrel_S() : Form({kSessionTitle, WS_POPUP, WS_EX_TOOLWINDOW}) { SetEndsApplication(true); }
+
+ private:
+  void OnLoad() override;
+  bool OnQueryUnload() override;
+  void TakeSnapshot();
+  void StartRenderer();
+  void StartMusic();
+  void WatchRenderer();
+  bool RendererStillStarting() const;
+
+  // The snapshot's rows as the bitmap file stores them.
+  Forms::PictureBox Master{Forms::SurfaceFormat{24, true}};
+  Forms::Timer& Timer1 = AddTimer(1000, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
+  Forms::Timer& Timer2 = AddTimer(200, [this] {                     // audio CD kept on its track
+    Ondrel_BGM::CdPoll();
+    Timer2.SetEnabled(Shared().KeepPolling);
+  });
+  Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
+
+  std::wstring rendererPath_;
+  MusicChoice music_ = MusicChoice::None;
+  // Held only until the renderer's window is first seen, to tell a renderer
+  // still starting from one that ended before any check saw its window.
+  HANDLE rendererProcess_ = nullptr;
+  bool rendererSeen_ = false;
+  DWORD rendererStartedAt_ = 0;
+};
+
+void Ondrel_S::OnLoad() {
+  // Sized to the primary screen, never shown.
+  MoveWindow(hwnd(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
+  Timer3.SetEnabled(true);
+
+  const RECT client = ClientRect();
+  Master.Create(hwnd(), client.right, client.bottom);
+
+  TakeSnapshot();
+  StartRenderer();
+  StartMusic();
+}
+
+void Ondrel_S::TakeSnapshot() {
+  if (HDC screen = GetDC(GetDesktopWindow())) {
+    const Forms::Surface& image = Master.Image();
+    if (Master.Dc()) BitBlt(Master.Dc(), 0, 0, image.width(), image.height(), screen, 0, 0, SRCCOPY);
+    ReleaseDC(GetDesktopWindow(), screen);
+  }
+  // A snapshot that cannot be written must not leave an old desktop for the
+  // renderer to show: it then runs untextured.
+  if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteFileW(kSnapshotFile);
+}
+
+void Ondrel_S::StartRenderer() {
+  rendererPath_ = RendererPath();
+  // The full path, quoted, as the program to run: no other program of that
+  // name can be found instead.
+  std::wstring commandLine = L"\"" + rendererPath_ + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION pi{};
+  if (CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     HostFolder().c_str(), &si, &pi)) {
+    CloseHandle(pi.hThread);
+    rendererProcess_ = pi.hProcess;
+  }
+  rendererStartedAt_ = GetTickCount();
+}
+
+bool Ondrel_S::RendererStillStarting() const {
+  return rendererProcess_ && WaitForSingleObject(rendererProcess_, 0) == WAIT_TIMEOUT;
+}
+
+void Ondrel_S::StartMusic() {
+  const SharedState& s = Shared();
+  music_ = ChooseMusic(s.BgmKind, s.BgmFile);
+  switch (music_) {
+    case MusicChoice::Cd:
+      Ondrel_BGM::CdOpen();
+      Timer2.SetEnabled(true);
+      break;
+    case MusicChoice::Wav:
+      Ondrel_BGM::PlayWav();
+      break;
+    case MusicChoice::Mp3:
+      Ondrel_BGM::Mp3Open();
+      Timer1.SetEnabled(true);
+      break;
+    case MusicChoice::None:
+      break;
+  }
+}
+
+void Ondrel_S::WatchRenderer() {
+  const bool windowNow = FindWindowW(nullptr, kRendererTitle) != nullptr;
+  const bool ended =
+      RendererHasEnded(windowNow, rendererSeen_, RendererStillStarting(), GetTickCount() - rendererStartedAt_);
+  if (windowNow && !rendererSeen_) {
+    rendererSeen_ = true;
+    if (rendererProcess_) CloseHandle(rendererProcess_);  // from now on the window alone tells
+    rendererProcess_ = nullptr;
+  }
+  if (ended) {
+    Timer3.SetEnabled(false);
+    Close();
+  }
+}
+
+// Whatever closes the form: the music stops, the cursor comes back, and the
+// host ends with the form. The close is never refused.
+bool Ondrel_S::OnQueryUnload() {
+  if (Timer2.Enabled()) {
+    Timer2.SetEnabled(false);
+    Ondrel_BGM::CdStop();
+  }
+  if (music_ == MusicChoice::Wav) Ondrel_BGM::StopWav();
+  if (music_ == MusicChoice::Mp3) {
+    Timer1.SetEnabled(false);
+    Ondrel_BGM::Mp3Stop();
+  }
+  if (Shared().ModeLetter == L'S') ShowCursor(TRUE);
+  if (rendererProcess_) CloseHandle(rendererProcess_);
+  rendererProcess_ = nullptr;
+  return true;
+}
+
+}  // namespace
+
+bool LoadSessionForm() {
+  static Ondrel_S form;
+  return form.Load();
+}
+
+}  // namespace Ondrel_B

@@ -1,0 +1,23 @@
+#include "host/session/session_rules.h"
+
+#include "host/app/ascii.h"
+#include "host/app/ondrel_b.h"
+
+namespace Ondrel_B {
+
+MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile) {
+  if (bgmKind == kBgmCd) return MusicChoice::Cd;
+  if (bgmKind != kBgmFile) return MusicChoice::None;
+  const std::wstring ending = AsciiUpper(std::wstring(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3)));
+  if (ending == L"WAV") return MusicChoice::Wav;
+  if (ending == L"MP3") return MusicChoice::Mp3;
+  return MusicChoice::None;
+}
+
+bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart) {
+  if (windowNow) return false;
+  if (windowSeenBefore || !processRunning) return true;
+  return msSinceStart >= kRendererGraceMs;
+}
+
+}  // namespace Ondrel_B
