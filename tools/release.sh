@@ -72,8 +72,12 @@ zip_name="velnora-$version-win64.zip"
 setup_name="velnora-$version-setup.exe"
 rm -f "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS"
 
+# Everything is made in a staging folder and moved to the output only when
+# all of it, signatures included, has succeeded.
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
+made=$stage/made
+mkdir "$made"
 
 # The programs as shipped: without their symbol tables, then signed.
 for f in Velnora.scr Velnora.dll; do
@@ -81,19 +85,22 @@ for f in Velnora.scr Velnora.dll; do
   [ $signing = 0 ] || "$root/tools/sign-file.sh" "$stage/$f"
 done
 cp "$root/packaging/README-ja-en.txt" "$stage/README.txt"
-touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+shipped=("$stage/README.txt" "$stage/Velnora.dll" "$stage/Velnora.scr")
+chmod 644 "${shipped[@]}"
+touch -d "@$SOURCE_DATE_EPOCH" "${shipped[@]}"
 
 echo "== $zip_name"
 # Fixed order and times, no Unix extra fields: the same files give the same zip.
-(cd "$stage" && TZ=UTC zip -X -D -q "$out/$zip_name" README.txt Velnora.dll Velnora.scr)
+(cd "$stage" && TZ=UTC zip -X -D -q "$made/$zip_name" README.txt Velnora.dll Velnora.scr)
 
 echo "== $setup_name"
 nsis_args=(-INPUTCHARSET UTF8 -V2
-  -DVERSION="$version" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$out/$setup_name")
+  -DVERSION="$version" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
 [ $signing = 0 ] || nsis_args+=(-DSIGN="$root/tools/sign-file.sh")
 makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
 
-(cd "$out" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+(cd "$made" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+mv "$made/$zip_name" "$made/$setup_name" "$made/SHA256SUMS" "$out/"
 
 echo "== written to $out"
 (cd "$out" && ls -l "$zip_name" "$setup_name" SHA256SUMS | awk '{print "   " $5 "\t" $NF}')

@@ -5,7 +5,6 @@
 #   VELNORA_SIGN_PFX             PKCS#12 file with the key and its certificate chain
 #   VELNORA_SIGN_PASSWORD        its password (handed to osslsigncode on stdin)
 #   VELNORA_SIGN_TIMESTAMP_URL   optional RFC 3161 time-stamp server; none by default
-#   SOURCE_DATE_EPOCH            optional signing time, for repeatable signatures
 # tools/release.sh calls it for the programs, and makensis for the installer
 # and its uninstaller.
 set -euo pipefail
@@ -17,7 +16,6 @@ file=${1:?usage: sign-file.sh <file>}
 
 args=(sign -pkcs12 "$VELNORA_SIGN_PFX" -readpass - -h sha256 -n Velnora)
 [ -z "${VELNORA_SIGN_TIMESTAMP_URL:-}" ] || args+=(-ts "$VELNORA_SIGN_TIMESTAMP_URL")
-[ -z "${SOURCE_DATE_EPOCH:-}" ] || args+=(-time "$SOURCE_DATE_EPOCH")
 
 signed="$file.signing"
 trap 'rm -f "$signed"' EXIT
