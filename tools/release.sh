@@ -94,7 +94,7 @@ echo "== $zip_name"
 (cd "$stage" && TZ=UTC zip -X -D -q "$made/$zip_name" README.txt Velnora.dll Velnora.scr)
 
 echo "== $setup_name"
-nsis_args=(-INPUTCHARSET UTF8 -V2
+nsis_args=(-INPUTCHARSET UTF8 -V2 -WX
   -DVERSION="$version" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
 [ $signing = 0 ] || nsis_args+=(-DSIGN="$root/tools/sign-file.sh")
 makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
