@@ -81,6 +81,9 @@ LangString SecCurrentName ${LANG_JAPANESE} "Velnora を現在のスクリーン�
 LangString SecCurrentDesc ${LANG_ENGLISH} "Velnora starts when this computer has been idle for the waiting time set in the Screen Saver Settings."
 LangString SecCurrentDesc ${LANG_JAPANESE} "「スクリーン セーバーの設定」の待ち時間だけ操作がないと Velnora が始まります。"
 
+LangString NeedsAdmin ${LANG_ENGLISH} "Velnora installs into the Windows system folder: run this as an administrator."
+LangString NeedsAdmin ${LANG_JAPANESE} "Velnora は Windows のシステム フォルダーに入ります。管理者として実行してください。"
+
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
@@ -131,7 +134,20 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecCurrent} $(SecCurrentDesc)
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+; Without elevation (UAC off, a standard user) System32 cannot be written:
+; say so and end with ERROR_ELEVATION_REQUIRED instead of failing half-way.
+!macro RequireAdmin
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "admin"
+    MessageBox MB_ICONSTOP|MB_OK "$(NeedsAdmin)" /SD IDOK
+    SetErrorLevel 740
+    Quit
+  ${EndIf}
+!macroend
+
 Function .onInit
+  !insertmacro RequireAdmin
   SetRegView 64
   ; On in the wizard, off in a silent install; /CURRENT= overrides either.
   ${GetParameters} $0
@@ -172,6 +188,7 @@ Function un.IsCurrentSaver
 FunctionEnd
 
 Function un.onInit
+  !insertmacro RequireAdmin
   SetRegView 64
 FunctionEnd
 
