@@ -21,7 +21,7 @@ reg_value() {
     awk -F '    ' -v n="$2" '$2 == n { print $4; found = 1 } END { exit !found }'
 }
 has_key() { wine reg query "$1" /reg:"$2" >/dev/null 2>&1; }
-lower() { tr 'A-Z' 'a-z'; }
+lower() { tr '[:upper:]' '[:lower:]'; }
 unix_path() { realpath -m "$(winepath -u "$1" 2>/dev/null)"; }
 
 # The user's work folder, as a list of files with their sums.
@@ -103,7 +103,8 @@ entry_present() {
 # hands over to a copy of itself in %TEMP% and returns at once, so wait for
 # what it does, and for the copy to end.
 uninstall() {
-  local start_ms args=${QUIET_STRING#\"$UNINSTALLER\" }
+  local start_ms args=${QUIET_STRING#\""$UNINSTALLER"\" }
+  [ "$args" = /S ] || fail "QuietUninstallString has the arguments '$args'"
   start_ms=$(now_ms)
   # shellcheck disable=SC2086
   timeout -k 5 60 wine "$UNINSTALLER" $args >>"$SCENARIO_TMP/wine.log" 2>&1
