@@ -2,14 +2,8 @@
 # The zip and SHA256SUMS of both releases the fixture made: the zip holds
 # exactly the build's two programs (stripped) and the read-me as Notepad
 # wants it; the sums match; the same programs give the same bytes again.
-set -euo pipefail
-: "${VELNORA_SOURCE:?}" "${VELNORA_BUILD:?}" "${VELNORA_RELEASE:?}" "${SOURCE_DATE_EPOCH:?}"
-R=$VELNORA_RELEASE
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-checks=0
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { checks=$((checks + 1)); echo "ok: $*"; }
+. "$(dirname "$0")/checks.sh"
+: "${SOURCE_DATE_EPOCH:?}"
 
 version=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$VELNORA_BUILD/generated/velnora_version.h")
 dist=$(sed -n 's/^VELNORA_DIST_DIR:[A-Z]*=//p' "$VELNORA_BUILD/CMakeCache.txt")

@@ -3,14 +3,7 @@
 # installer carry a valid SHA-256 Authenticode signature chaining to the
 # throw-away CA; the unsigned release carries none; a wrong password or a
 # half-given certificate stops the release instead of shipping unsigned.
-set -euo pipefail
-: "${VELNORA_SOURCE:?}" "${VELNORA_BUILD:?}" "${VELNORA_RELEASE:?}"
-R=$VELNORA_RELEASE
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-checks=0
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { checks=$((checks + 1)); echo "ok: $*"; }
+. "$(dirname "$0")/checks.sh"
 
 # verify FILE CAFILE: osslsigncode's verdict, its output kept in $tmp/verify.log.
 verify() { osslsigncode verify -CAfile "$2" -in "$1" >"$tmp/verify.log" 2>&1; }
