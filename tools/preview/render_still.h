@@ -8,7 +8,7 @@
 namespace preview {
 
 // Draws the scene over the snapshot file as the saver does when it has drawn
-// `frames` frames evenly in `seconds` (the panel turns a step per frame, the
+// `frames` frames evenly in `seconds` (the panel turns a little every frame, the
 // waves and the camera follow the clock). RGB, top row first; empty on failure.
 std::vector<uint8_t> RenderStill(const std::string& snapshotPath, int width, int height, int frames,
                                  double seconds);
