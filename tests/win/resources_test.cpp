@@ -3,6 +3,7 @@
 // manifest, the version both show in Explorer and Task Manager, and the
 // saver's pictures as the system's own loaders see them.
 #include <windows.h>
+#include <wincodec.h>
 
 #include <gtest/gtest.h>
 
@@ -362,6 +363,102 @@ TEST(HostResources, BannerFramesAllDifferFromTheirNeighbours) {
     ASSERT_FALSE(a.empty()) << "frame " << n + 1;
     EXPECT_NE(a, b) << "frames " << n + 1 << " and " << (n + 1) % IDB_BANNER_COUNT + 1;
   }
+}
+
+// A COM interface pointer released at the end of its scope.
+template <typename T>
+struct Com {
+  T* p = nullptr;
+  Com() = default;
+  ~Com() {
+    if (p) p->Release();
+  }
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  T* operator->() const { return p; }
+};
+
+// The frame header (SOFn) of a JPEG: which one, and what it states.
+struct JpegFrame {
+  int marker = 0;
+  int precision = 0, height = 0, width = 0, components = 0;
+};
+
+JpegFrame FindFrame(const std::vector<BYTE>& jpeg) {
+  JpegFrame frame;
+  size_t at = 2;  // after SOI
+  while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF) {
+    const int marker = jpeg[at + 1];
+    const size_t length = static_cast<size_t>(jpeg[at + 2]) << 8 | jpeg[at + 3];
+    const bool isFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (isFrame && at + 10 <= jpeg.size()) {
+      frame = {marker, jpeg[at + 4], jpeg[at + 5] << 8 | jpeg[at + 6], jpeg[at + 7] << 8 | jpeg[at + 8], jpeg[at + 9]};
+      break;
+    }
+    if (marker == 0xDA) break;  // start of scan: no frame header before it
+    at += 2 + length;
+  }
+  return frame;
+}
+
+TEST(HostResources, PreviewIsABaselineJfifStillThatWindowsDecodes) {
+  DataModule module;
+  ASSERT_NE(module.get(), nullptr);
+  const std::vector<BYTE> jpeg = module.Bytes(IDR_PREVIEW_JPEG, RT_RCDATA);
+  ASSERT_GT(jpeg.size(), 20u);
+  // SOI, then APP0 "JFIF" version 1.01.
+  const BYTE start[] = {0xFF, 0xD8, 0xFF, 0xE0};
+  EXPECT_EQ(std::memcmp(jpeg.data(), start, sizeof start), 0);
+  EXPECT_EQ(std::memcmp(&jpeg[6], "JFIF", 5), 0);
+  EXPECT_EQ(jpeg[11], 1);
+  EXPECT_EQ(jpeg[12], 1);
+  const JpegFrame frame = FindFrame(jpeg);
+  EXPECT_EQ(frame.marker, 0xC0) << "baseline, not progressive";
+  EXPECT_EQ(frame.precision, 8);
+  EXPECT_EQ(frame.width, 152);
+  EXPECT_EQ(frame.height, 112);
+  EXPECT_EQ(frame.components, 3);
+
+  // The platform's own decoder reads it, and it shows the saver: black
+  // around a bright panel above and the desktop sheet below.
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    Com<IWICImagingFactory> factory;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IWICImagingFactory, reinterpret_cast<void**>(&factory.p))));
+    Com<IWICStream> stream;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateStream(&stream.p)));
+    ASSERT_TRUE(SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(jpeg.data()), static_cast<DWORD>(jpeg.size()))));
+    Com<IWICBitmapDecoder> decoder;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder.p)));
+    GUID container{};
+    ASSERT_TRUE(SUCCEEDED(decoder->GetContainerFormat(&container)));
+    EXPECT_TRUE(IsEqualGUID(container, GUID_ContainerFormatJpeg));
+    Com<IWICBitmapFrameDecode> still;
+    ASSERT_TRUE(SUCCEEDED(decoder->GetFrame(0, &still.p)));
+    UINT w = 0, h = 0;
+    ASSERT_TRUE(SUCCEEDED(still->GetSize(&w, &h)));
+    EXPECT_EQ(w, 152u);
+    EXPECT_EQ(h, 112u);
+    Com<IWICFormatConverter> converter;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateFormatConverter(&converter.p)));
+    ASSERT_TRUE(SUCCEEDED(converter->Initialize(still.p, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                                0, WICBitmapPaletteTypeCustom)));
+    std::vector<BYTE> bgr(static_cast<size_t>(w) * h * 3);
+    ASSERT_TRUE(SUCCEEDED(converter->CopyPixels(nullptr, w * 3, static_cast<UINT>(bgr.size()), bgr.data())));
+    int black = 0, bright = 0, blue = 0;
+    for (size_t i = 0; i < bgr.size(); i += 3) {
+      const int b = bgr[i], g = bgr[i + 1], r = bgr[i + 2];
+      black += std::max({r, g, b}) < 24;
+      bright += std::min({r, g, b}) > 180;
+      blue += b > r + 40 && b > 90;
+    }
+    const int pixels = static_cast<int>(w * h);
+    EXPECT_GT(black, pixels / 5) << "the black of the scene around";
+    EXPECT_GT(bright, pixels / 100) << "the white of the windows in the panel and on the sheet";
+    EXPECT_GT(blue, pixels / 4) << "the desktop's blue on the sheet";
+  }
+  CoUninitialize();
 }
 
 }  // namespace
