@@ -22,6 +22,7 @@ class PictureBox {
   // Null when there is no image to draw into.
   HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }
   const Surface& Image() const { return image_; }
+  Surface& Image() { return image_; }
 
  private:
   HWND window_ = nullptr;
