@@ -29,12 +29,12 @@ struct FramePasses {
 // gives the colour and depth bytes that blending throughout and a textured
 // ring under a (0, 1) blend give, at a fraction of the raster work.
 inline constexpr FramePasses kFramePasses{
-    // texture blend  colour depth  cull
-    {true, false, true, true, false, {1, 1, 1, 1}},
-    {false, false, true, false, true, {1, 1, 1, 1}},
-    {false, false, true, true, true, {0.5f, 0.5f, 0.5f, 1}},
-    {false, false, false, true, false, {1, 1, 1, 1}},
-    {true, true, true, true, false, {1, 1, 1, 0.9f}},
+    // texture blend colour depth  cull
+    {true, false, true, true, false, {1, 1, 1, 1}},           // sheet
+    {false, false, true, false, true, {1, 1, 1, 1}},          // panel front
+    {false, false, true, true, true, {0.5f, 0.5f, 0.5f, 1}},  // panel back
+    {false, false, false, true, false, {1, 1, 1, 1}},         // surround
+    {true, true, true, true, false, {1, 1, 1, 0.9f}},         // mirror
 };
 
 // Draws the scene as UpdateScene left it into the current GL context (no
