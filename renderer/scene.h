@@ -8,8 +8,6 @@
 #include "renderer/reflector.h"
 #include "renderer/texture.h"
 
-inline constexpr const char* kSnapshotPath = "C:\\q_dorn_temp\\Ondrel.alo";
-
 struct Scene {
   Reflector reflector;
   Texture snapshot;
