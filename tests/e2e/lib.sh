@@ -167,3 +167,10 @@ sink_audible() {
     { for (i = 1; i <= NF; i++) { n++; if ($i > 512 || $i < -512) loud++ } }
     END { if (n == 0) print 0; else printf "%d\n", loud * 100 / n }'
 }
+
+# keep_screenshot NAME FILE: keeps a picture of what a user sees for the
+# README (tools/screenshots.sh collects them from <build>/screenshots/).
+keep_screenshot() {
+  mkdir -p "$VELNORA_BUILD/screenshots"
+  cp "$2" "$VELNORA_BUILD/screenshots/$1.png"
+}

@@ -90,6 +90,7 @@ wait_exit "$host" 5
 # What the form shows: the picture filling 152 x 112 exactly, and scaled to 200 x 150 without a border.
 shows_picture 152 112
 pass "a 152 x 112 area shows the preview picture"
+keep_screenshot preview "$SCENARIO_TMP/got.png"
 shows_picture 200 150
 pass "a 200 x 150 area shows the picture scaled, without a border"
 
