@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
   cmake make git ca-certificates
+  # asset generators (tools/make-assets.sh): PNG inside the icon
+  zlib1g-dev
   # cross compiler: C++17, posix threads, static runtime
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   # native core, sanitizers, fuzzing, offscreen GL
