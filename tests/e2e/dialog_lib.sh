@@ -14,12 +14,13 @@ FILE_KEY_HEX="42474dcca7b2d9"
 
 dialog_shown() { probe shown "$DIALOG" >/dev/null; }
 
-# open_dialog: /c with the profile calls traced; waits until the dialog is
+# open_dialog: /c with the profile calls (and Wine's stub of the zoom
+# animation) traced; waits until the dialog is
 # on the screen and has the keyboard focus. Sets DIALOG_PID and the client
 # area's place on the screen (CX, CY) and size (CW, CH).
 open_dialog() {
   : >"$SCENARIO_TMP/wine.log"
-  WINEDEBUG=+profile start Velnora.scr /c
+  WINEDEBUG=+profile,fixme+graphics start Velnora.scr /c
   DIALOG_PID=$LAST_PID
   wait_until 20 "the dialog did not show" dialog_shown
   read -r CX CY CW CH <<<"$(probe client "$DIALOG")"
@@ -95,6 +96,9 @@ $seen
 expected, then the file:
 $want"
 }
+
+# zooms: the caption zoom animations the dialog asked for, as "window,animation".
+zooms() { grep -a -o 'DrawAnimatedRects ([0-9A-Fa-f]*,[0-9]*' "$SCENARIO_TMP/wine.log" | cut -d'(' -f2; }
 
 expect_no_writes() {
   [ -z "$(profile_writes)" ] || fail "the dialog wrote: $(profile_writes)"

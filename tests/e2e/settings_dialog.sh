@@ -23,6 +23,7 @@ read -r screen_w screen_h <<<"$(screen_size)"
 # --- No settings file: place, layout, look, focus order; "設定" creates the file.
 rm -f "$INI_FILE"
 open_dialog
+dialog_handle=$(printf '%016X' "$(probe find "$DIALOG")")
 expect_eq "$CW $CH" "522 265" "the client area is 522 x 265"
 read -r wx wy ww wh <<<"$(window_rect "$DIALOG")"
 # Centred across, a third of the free height down, in twips (15 to the pixel).
@@ -97,6 +98,7 @@ expect_eq "$(focus_at)" "260 192" "the right arrow on a button moves to the next
 
 click_set
 dialog_closed
+expect_eq "$(zooms | tr '\n' ' ')" "$dialog_handle,3 $dialog_handle,3 " "the dialog zooms open and closed (caption animation)"
 expect_confirmed_writes 0 0
 expect_eq "$(od -An -c "$INI_FILE" | tr -s ' \n' ' ')" \
   "$(printf '[Section]\r\nBGM区分=0\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=\r\n' | iconv -f UTF-8 -t CP932 | od -An -c | tr -s ' \n' ' ')" \
@@ -120,6 +122,20 @@ expect_confirmed_writes 2 0
 expect_ini_line "$KIND_KEY_HEX" 2
 expect_ini_line "$FILE_KEY_HEX" "$SONG_WIN"
 pass "the Japanese path comes back into the file byte for byte"
+
+# --- Source 2 with a file that is gone: "なし" and no name; "設定" writes
+# source 0 and an empty file.
+ini_write "[Section]
+BGM区分=2
+BGMﾘﾋﾟｰﾄ=3
+BGMﾌｧｲﾙ=$MUSIC_WIN\\消えた.wav"
+open_dialog
+expect_eq "$(chosen_mark)" 0 "source 2 with a missing file opens as \"なし\""
+expect_eq "$(label_text_at 84 124)" "" "no file name is shown"
+click_set
+dialog_closed
+expect_confirmed_writes 0 3
+expect_eq "$(ini_value Section BGMﾌｧｲﾙ)" "" "the missing file is written as empty"
 
 # --- Source 1 with track 45 (beyond the list): shown and kept.
 ini_write "[Section]
