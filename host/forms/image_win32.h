@@ -1,36 +1,27 @@
 // An image control: shows a picture at its top left corner over the
-// parent's own picture (no background of its own). Presses of any mouse
-// button are reported; it takes no focus.
+// parent's own picture (no background of its own).
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
+#include "host/forms/backdrop_control_win32.h"
 
 namespace Forms {
 
-class Image {
+class Image : public BackdropControl {
  public:
   Image() = default;
-  ~Image();
-  Image(const Image&) = delete;
-  Image& operator=(const Image&) = delete;
 
   // bounds in the parent's client pixels.
-  bool Create(HWND parent, const RECT& bounds);
+  bool Create(HWND parent, const RECT& bounds) { return CreateWindowIn(L"VelnoraImage", parent, bounds); }
 
   // The picture is not owned and must outlive the control; null shows none.
   void SetPicture(HBITMAP picture);
   HBITMAP Picture() const { return picture_; }
-  HWND hwnd() const { return window_; }
-
-  std::function<void(int button)> MouseDown;
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  void Paint(HDC target) const;
+  void PaintOver(HDC dc, const RECT& area) const override;
 
-  HWND window_ = nullptr;
   HBITMAP picture_ = nullptr;
 };
 

@@ -12,6 +12,14 @@ KIND_KEY_HEX="42474d8be695aa"
 REPEAT_KEY_HEX="42474dd8cbdfb0c4"
 FILE_KEY_HEX="42474dcca7b2d9"
 
+# music_ini KIND REPEAT FILE: a settings file holding just the three music keys.
+music_ini() {
+  ini_write "[Section]
+BGM区分=$1
+BGMﾘﾋﾟｰﾄ=$2
+BGMﾌｧｲﾙ=$3"
+}
+
 dialog_shown() { probe shown "$DIALOG" >/dev/null; }
 
 # open_dialog: /c with the profile calls (and Wine's stub of the zoom

@@ -106,10 +106,7 @@ expect_eq "$(od -An -c "$INI_FILE" | tr -s ' \n' ' ')" \
 
 # --- Source 2 with an existing file on a Japanese path: shown, and written
 # back byte for byte.
-ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$SONG_WIN"
+music_ini 2 0 "$SONG_WIN"
 open_dialog
 expect_eq "$(chosen_mark)" 2 "source 2: \"MP3、WAV\" is chosen"
 expect_eq "$(label_text_at 84 124)" "$SONG_WIN" "the file's path is shown"
@@ -125,10 +122,7 @@ pass "the Japanese path comes back into the file byte for byte"
 
 # --- Source 2 with a file that is gone: "なし" and no name; "設定" writes
 # source 0 and an empty file.
-ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=3
-BGMﾌｧｲﾙ=$MUSIC_WIN\\消えた.wav"
+music_ini 2 3 "$MUSIC_WIN\\消えた.wav"
 open_dialog
 expect_eq "$(chosen_mark)" 0 "source 2 with a missing file opens as \"なし\""
 expect_eq "$(label_text_at 84 124)" "" "no file name is shown"
@@ -138,10 +132,7 @@ expect_confirmed_writes 0 3
 expect_eq "$(ini_value Section BGMﾌｧｲﾙ)" "" "the missing file is written as empty"
 
 # --- Source 1 with track 45 (beyond the list): shown and kept.
-ini_write "[Section]
-BGM区分=1
-BGMﾘﾋﾟｰﾄ=45
-BGMﾌｧｲﾙ="
+music_ini 1 45 ""
 open_dialog
 expect_eq "$(chosen_mark)" 1 "source 1: \"音楽CD\" is chosen"
 expect_eq "$(probe texts "$DIALOG" | grep '^Edit	' | cut -f2)" 45 "the repeat box shows 45"
@@ -155,10 +146,7 @@ expect_confirmed_writes 1 45
 expect_ini_line "$REPEAT_KEY_HEX" 45
 
 # --- An unknown source 7: nothing chosen, both disabled, written back as it was.
-ini_write "[Section]
-BGM区分=7
-BGMﾘﾋﾟｰﾄ=3
-BGMﾌｧｲﾙ=$SONG_WIN"
+music_ini 7 3 "$SONG_WIN"
 open_dialog
 expect_eq "$(chosen_mark)" none "source 7: no choice is shown"
 enabled_at 108 60 && fail "the repeat box is enabled for source 7"
@@ -173,10 +161,7 @@ pass "source 7 is written back unchanged"
 # repeat box decides the track: halves to even, anything else no track.
 # The last one is confirmed with Enter: "設定" is the default button.
 for typed in "7|7" "abc|0" "2.5|2" "3.5|4" "12|12"; do
-  ini_write "[Section]
-BGM区分=0
-BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$SONG_WIN"
+  music_ini 0 0 "$SONG_WIN"
   open_dialog
   press_choice 1 3
   sleep 0.2
@@ -194,10 +179,7 @@ BGMﾌｧｲﾙ=$SONG_WIN"
 done
 
 # --- "なし" after a file: the source becomes 0 and the file stays.
-ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$SONG_WIN"
+music_ini 2 0 "$SONG_WIN"
 open_dialog
 press_mark 0
 sleep 0.2
@@ -213,10 +195,7 @@ pass "\"なし\" keeps the file in the settings file"
 # --- "ｷｬﾝｾﾙ", the close button and Escape leave the file's bytes as they were,
 # after the choice and the repeat box were changed.
 for way in cancel close escape; do
-  ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=5
-BGMﾌｧｲﾙ=$SONG_WIN"
+  music_ini 2 5 "$SONG_WIN"
   before=$(ini_hex)
   open_dialog
   press_choice 1

@@ -14,10 +14,7 @@ trap 'wine reg delete "$BROWSER_KEY" /v Browsers /f >/dev/null 2>&1; _e2e_cleanu
 ROOT="$WINEPREFIX/drive_c/velnora_dlg"
 rm -rf "$ROOT"; mkdir -p "$ROOT/音楽"
 sox -n -r 22050 -c 1 "$ROOT/音楽/夜の 曲.mp3" synth 0.5 sine 440 2>/dev/null || fail "sox could not make an MP3"
-ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=C:\\velnora_dlg\\音楽\\夜の 曲.mp3"
+music_ini 2 0 "C:\\velnora_dlg\\音楽\\夜の 曲.mp3"
 
 BLACK=$(convert -size 123x52 xc:black -depth 8 rgb:- | md5sum | cut -c1-32)
 # banners: "left right" digests of the two banner boxes as the screen shows them.

@@ -53,10 +53,7 @@ expect_no_writes
 
 # A music file: the chooser opens in its folder; after a choice elsewhere,
 # the next opening is in that folder; a cancelled chooser keeps the file.
-ini_write "[Section]
-BGM区分=2
-BGMﾘﾋﾟｰﾄ=0
-BGMﾌｧｲﾙ=$SONG_WIN"
+music_ini 2 0 "$SONG_WIN"
 open_dialog
 choose b.wav
 expect_eq "$(shown_file)" 'C:\velnora_dlg\音楽\b.wav' "the chooser opens in the current file's folder"

@@ -39,6 +39,17 @@ COLORREF PrintedPixel(HWND control, int x, int y) {
   return GetPixel(surface.dc(), x, y);
 }
 
+// A plain red picture, as a resource bitmap would be.
+Forms::GdiObject<HBITMAP> RedPicture(int width, int height) {
+  Forms::GdiObject<HBITMAP> picture(CreateBitmap(width, height, 1, 32, nullptr));
+  Forms::MemoryDc dc;
+  Forms::ScopedSelect selected(dc.get(), picture.get());
+  Forms::GdiObject<HBRUSH> red(CreateSolidBrush(kRed));
+  RECT all{0, 0, width, height};
+  FillRect(dc.get(), &all, red.get());
+  return picture;
+}
+
 // A square frame panel (black border at its edge) to put controls on.
 struct Panel {
   explicit Panel(TestForm& form) : site(form.Site(L"GFXFrameX1")), frame(site, form.hwnd, RECT{10, 10, 310, 210}) {
@@ -85,14 +96,7 @@ TEST(Label, SizedToItsTextOverItsParentsPictureWithAnOptionalSunkenLine) {
 TEST(Image, ShowsItsPictureAtTheCornerAndTheParentAroundIt) {
   TestForm form;
   Panel panel(form);
-  Forms::GdiObject<HBITMAP> picture(CreateBitmap(12, 12, 1, 32, nullptr));
-  {
-    Forms::MemoryDc dc;
-    Forms::ScopedSelect selected(dc.get(), picture.get());
-    Forms::GdiObject<HBRUSH> red(CreateSolidBrush(kRed));
-    RECT all{0, 0, 12, 12};
-    FillRect(dc.get(), &all, red.get());
-  }
+  const Forms::GdiObject<HBITMAP> picture = RedPicture(12, 12);
   Forms::Image image;
   ASSERT_TRUE(image.Create(panel.frame.hWnd(), RECT{0, 20, 13, 33}));
   image.SetPicture(picture.get());
@@ -229,14 +233,7 @@ TEST(PictureBox, ClicksOnlyOnAReleaseOverItAfterAPressOnIt) {
   EXPECT_EQ(clicks, 1) << "a release without a press";
 
   box.Clear(RGB(0, 0, 0));
-  Forms::GdiObject<HBITMAP> frame(CreateBitmap(120, 50, 1, 32, nullptr));
-  {
-    Forms::MemoryDc dc;
-    Forms::ScopedSelect selected(dc.get(), frame.get());
-    Forms::GdiObject<HBRUSH> red(CreateSolidBrush(kRed));
-    RECT all{0, 0, 120, 50};
-    FillRect(dc.get(), &all, red.get());
-  }
+  const Forms::GdiObject<HBITMAP> frame = RedPicture(120, 50);
   box.ShowPicture(frame.get());
   EXPECT_EQ(GetPixel(box.Dc(), 0, 0), kRed);
   EXPECT_EQ(GetPixel(box.Dc(), 119, 49), kRed);
