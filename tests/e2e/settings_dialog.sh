@@ -178,6 +178,31 @@ for typed in "7|7" "abc|0" "2.5|2" "3.5|4" "12|12"; do
   pass "typing '${typed%%|*}' writes track ${typed#*|}"
 done
 
+# --- The repeat box's open list keeps Enter and Escape: Escape only closes
+# the list, Enter takes the entry; neither closes the dialog.
+music_ini 1 0 ""
+open_dialog
+list_dropped() { probe dropped "$DIALOG"; }
+click_in_frame 130 59  # the box's arrow
+wait_until 5 "the repeat box's list did not open" list_dropped
+send_key Escape
+wait_until 5 "Escape left the list open" not list_dropped
+sleep 0.3
+dialog_shown || fail "Escape in the repeat box's open list closed the dialog"
+send_key F4  # the keyboard's way to open it
+wait_until 5 "F4 did not open the repeat box's list" list_dropped
+send_key Down Down Return  # the empty entry, then "1"
+wait_until 5 "Enter left the list open" not list_dropped
+sleep 0.3
+dialog_shown || fail "Enter in the repeat box's open list closed the dialog"
+expect_no_writes
+taken=$(probe texts "$DIALOG" | grep '^Edit	' | cut -f2)
+[[ "$taken" =~ ^[0-9]+$ ]] || fail "Enter in the list took '$taken'"
+click_set
+dialog_closed
+expect_confirmed_writes 1 "$taken"
+pass "the open list keeps Escape and Enter; its entry ($taken) is confirmed with \"設定\""
+
 # --- "なし" after a file: the source becomes 0 and the file stays.
 music_ini 2 0 "$SONG_WIN"
 open_dialog

@@ -14,6 +14,7 @@
 //   velprobe focus <title>                the same line for the control of that window's thread
 //                                         that has the keyboard focus
 //   velprobe shown <title>                exit 0 when the window is visible
+//   velprobe dropped <title>              exit 0 when a combo box of the window has its list open
 //   velprobe closebox <title>             "x y" on the screen of the middle of the close button
 #include <windows.h>
 
@@ -200,6 +201,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"layout") return Layout(w);
   if (cmd == L"shown") return IsWindowVisible(w) ? 0 : 1;
+  if (cmd == L"dropped") {
+    HWND box = FindWindowExW(w, nullptr, L"ComboBox", nullptr);
+    for (HWND child = GetWindow(w, GW_CHILD); !box && child; child = GetWindow(child, GW_HWNDNEXT)) {
+      box = FindWindowExW(child, nullptr, L"ComboBox", nullptr);
+    }
+    return box && SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) ? 0 : 1;
+  }
   if (cmd == L"focus") return Focus(w);
   if (cmd == L"closebox") return CloseBox(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
