@@ -6,7 +6,8 @@ set(velnora_dialog_assets
   ${PROJECT_SOURCE_DIR}/assets/velnora.ico
   ${PROJECT_SOURCE_DIR}/assets/hand.cur
   ${PROJECT_SOURCE_DIR}/assets/mark_unchosen.bmp
-  ${PROJECT_SOURCE_DIR}/assets/mark_chosen.bmp)
+  ${PROJECT_SOURCE_DIR}/assets/mark_chosen.bmp
+  ${PROJECT_SOURCE_DIR}/assets/preview.jpg)
 foreach(n RANGE 1 24)
   string(REGEX REPLACE "^([0-9])$" "0\\1" nn ${n})
   list(APPEND velnora_dialog_assets ${PROJECT_SOURCE_DIR}/assets/banner/frame${nn}.bmp)

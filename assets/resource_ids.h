@@ -40,4 +40,7 @@
 #define IDB_BANNER_23 323
 #define IDB_BANNER_24 324
 
+/* The preview still, a baseline JPEG of 152 x 112, as RCDATA. */
+#define IDR_PREVIEW_JPEG 401
+
 #endif

@@ -1,19 +1,29 @@
-// frame_rate: the renderer's frame drawing against the cheapest loop in an
-// identical window (same class style, popup, pixel format and context):
-//   frame_rate <renderer|clear> <width> <height> <seconds> <snapshot>
-// prints "first_frame_ms=<ms since process creation> fps=<frames a second>".
-// The renderer mode runs InitScene and RenderFrame on the snapshot; the clear
-// mode only clears and swaps. bench/run-frame-rate.sh prints their ratios.
+// frame_rate: one contender of the frame-rate bench in a window like the
+// renderer's (same class style, popup at (0, 0), pixel format, context):
+//   frame_rate <renderer|previous|clear> <width> <height> <seconds | fN> <snapshot>
+// renderer: InitScene, then RenderFrame; previous: InitScene, then the
+// literal drawing the renderer replaced (tests/unit/render_reference.cpp);
+// clear: the minimal GL program, clearing and swapping only.
+// "5" draws for 5 s on the real clock, as the saver does; "f300" draws 300
+// frames at t = i / 60 s whatever they cost, the same frames for every
+// contender. Frames are counted after the first. Prints one line of
+// name=value pairs: fps, the start-up stages in ms since the process was
+// created, the first frame's wall-clock time (Unix seconds, for the script
+// to measure from the launch of wine), and for the two drawings the snapshot
+// load taken apart again after the run.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "renderer/file_bytes.h"
 #include "renderer/gl_api.h"
 #include "renderer/render.h"
 #include "renderer/scene.h"
 #include "renderer/wgl_win32.h"
+#include "tests/unit/render_reference.h"
 
 namespace {
 
@@ -21,6 +31,7 @@ struct Bench {
   HDC dc = nullptr;
   GlContext context;
   Scene scene;
+  double pixelFormatMs = 0, contextMs = 0;
 };
 
 Bench& State() {
@@ -28,16 +39,40 @@ Bench& State() {
   return b;
 }
 
+ULONGLONG FileTimeTicks(FILETIME f) { return ULARGE_INTEGER{{f.dwLowDateTime, f.dwHighDateTime}}.QuadPart; }
+
+ULONGLONG CreationTicks() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  return FileTimeTicks(created);
+}
+
+ULONGLONG NowTicks() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return FileTimeTicks(now);
+}
+
+// Milliseconds since this process was created.
+double SinceCreation() { return static_cast<double>(NowTicks() - CreationTicks()) / 1e4; }
+
+// A FILETIME count (100 ns since 1601) as Unix seconds.
+double UnixSeconds(ULONGLONG ticks) { return static_cast<double>(ticks) / 1e7 - 11644473600.0; }
+
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  Bench& b = State();
   if (m == WM_CREATE) {
-    State().dc = GetDC(w);
-    SetupPixelFormat(State().dc);
-    State().context.Create(State().dc);
+    b.dc = GetDC(w);
+    const double start = SinceCreation();
+    SetupPixelFormat(b.dc);
+    b.pixelFormatMs = SinceCreation() - start;
+    b.context.Create(b.dc);
+    b.contextMs = SinceCreation() - start - b.pixelFormatMs;
     return 0;
   }
   if (m == WM_SIZE) {
-    State().scene.clientWidth = LOWORD(lp);
-    State().scene.clientHeight = HIWORD(lp);
+    b.scene.clientWidth = LOWORD(lp);
+    b.scene.clientHeight = HIWORD(lp);
     glViewport(0, 0, LOWORD(lp), HIWORD(lp) ? HIWORD(lp) : 1);
     return 0;
   }
@@ -48,27 +83,53 @@ double Seconds(LARGE_INTEGER a, LARGE_INTEGER b, LARGE_INTEGER f) {
   return static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
-// Milliseconds since this process was created.
-double SinceCreation() {
-  FILETIME created, exited, kernel, user, now;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  GetSystemTimeAsFileTime(&now);
-  ULARGE_INTEGER c{}, n{};
-  c.LowPart = created.dwLowDateTime, c.HighPart = created.dwHighDateTime;
-  n.LowPart = now.dwLowDateTime, n.HighPart = now.dwHighDateTime;
-  return static_cast<double>(n.QuadPart - c.QuadPart) / 1e4;
+double MsSince(LARGE_INTEGER a, LARGE_INTEGER f) {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return 1e3 * Seconds(a, now, f);
+}
+
+// The snapshot load once more, piece by piece, into a texture of its own.
+void TimeSnapshotLoad(const char* path) {
+  LARGE_INTEGER f, t0;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&t0);
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(path, bytes)) return;
+  const double read = MsSince(t0, f);
+  QueryPerformanceCounter(&t0);
+  SnapshotImage image;
+  if (!DecodeSnapshot(bytes.data(), bytes.size(), image)) return;
+  const double decode = MsSince(t0, f);
+  Texture tex;
+  QueryPerformanceCounter(&t0);
+  PrepareTexture(tex, path);
+  UploadSnapshot(tex, image);
+  glFinish();
+  const double mipmaps = MsSince(t0, f);
+  GLint w = 0, h = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+  std::printf(" again_read_ms=%.1f again_decode_ms=%.2f again_mipmaps_ms=%.1f level0=%dx%d", read, decode, mipmaps, w,
+              h);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const double mainMs = SinceCreation();
   if (argc < 6) {
-    std::fprintf(stderr, "usage: frame_rate <renderer|clear> <width> <height> <seconds> <snapshot>\n");
+    std::fprintf(stderr, "usage: frame_rate <renderer|previous|clear> <width> <height> <seconds|fN> <snapshot>\n");
     return 2;
   }
-  const bool full = std::strcmp(argv[1], "renderer") == 0;
+  const char* mode = argv[1];
+  const bool renderer = std::strcmp(mode, "renderer") == 0, previous = std::strcmp(mode, "previous") == 0;
+  const bool drawing = renderer || previous;
+  if (!drawing && std::strcmp(mode, "clear") != 0) return 2;
   const int width = std::atoi(argv[2]), height = std::atoi(argv[3]);
-  const double seconds = std::atof(argv[4]);
+  const bool fixed = argv[4][0] == 'f';
+  const double seconds = fixed ? 0 : std::atof(argv[4]);
+  const long fixedFrames = fixed ? std::atol(argv[4] + 1) : 0;
 
   WNDCLASSA wc{};
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
@@ -79,41 +140,62 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowExA(0, wc.lpszClassName, wc.lpszClassName, WS_POPUP, 0, 0, width, height, nullptr,
                                 nullptr, wc.hInstance, nullptr);
   if (!window) return 1;
+  const double windowMs = SinceCreation();
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
+  const double shownMs = SinceCreation();
   Bench& b = State();
   LARGE_INTEGER freq, start, now;
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&start);
-  if (full) InitScene(b.scene, argv[5]);
+  if (drawing) InitScene(b.scene, argv[5]);
+  const double sceneMs = SinceCreation();
 
-  long frames = 0;  // steady frames, counted after the first
-  bool first = true;
-  double firstFrameMs = 0;
+  long frames = 0;  // counted after the first
+  double drawnMs = 0, swappedMs = 0;
+  ULONGLONG firstFrameTicks = 0;
   MSG msg{};
   for (;;) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     QueryPerformanceCounter(&now);
     const double elapsed = Seconds(start, now, freq);
-    if (!first && elapsed >= seconds) break;
-    if (full) {
-      b.scene.t = static_cast<float>(elapsed);
-      RenderFrame(b.scene);
+    const bool first = firstFrameTicks == 0;
+    if (!first && (fixed ? frames >= fixedFrames : elapsed >= seconds)) break;
+    if (drawing) {
+      b.scene.t = fixed ? static_cast<float>(frames) / 60.0f : static_cast<float>(elapsed);
+      if (renderer) {
+        RenderFrame(b.scene);
+      } else {
+        ReferenceRenderFrame(b.scene);
+      }
     } else {
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    if (first) {
+      glFinish();
+      drawnMs = SinceCreation();
     }
     SwapBuffers(b.dc);
     if (first) {
       glFinish();
-      firstFrameMs = SinceCreation();
-      first = false;
+      firstFrameTicks = NowTicks();
+      swappedMs = SinceCreation();
       QueryPerformanceCounter(&start);
     } else {
       ++frames;
     }
   }
+  glFinish();
   QueryPerformanceCounter(&now);
-  std::printf("first_frame_ms=%.1f fps=%.1f\n", firstFrameMs, frames / Seconds(start, now, freq));
+  const double run = Seconds(start, now, freq);
+  std::printf("mode=%s size=%dx%d workload=%s fps=%.2f frames=%ld seconds=%.3f", mode, width, height,
+              fixed ? "fixed" : "timed", frames / run, frames, run);
+  std::printf(" created_unix=%.6f first_frame_unix=%.6f", UnixSeconds(CreationTicks()), UnixSeconds(firstFrameTicks));
+  std::printf(" main_ms=%.1f pixel_format_ms=%.1f context_ms=%.1f window_ms=%.1f shown_ms=%.1f scene_ms=%.1f"
+              " drawn_ms=%.1f first_frame_ms=%.1f",
+              mainMs, b.pixelFormatMs, b.contextMs, windowMs, shownMs, sceneMs, drawnMs, swappedMs);
+  if (drawing) TimeSnapshotLoad(argv[5]);
+  std::printf("\n");
   DestroyWindow(window);
   return 0;
 }

@@ -4,14 +4,13 @@
 #include <windows.h>
 
 #include "renderer/gl_api.h"
+#include "renderer/names.h"
 #include "renderer/render.h"
 #include "renderer/scene.h"
 #include "renderer/wgl_win32.h"
 #include "renderer/window_size.h"
 
 namespace {
-
-constexpr const char* kWindowName = "Ondrel_VC";  // class and title; the host looks for it
 
 struct Renderer {
   HWND window = nullptr;

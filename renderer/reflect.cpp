@@ -1,15 +1,23 @@
 #include "renderer/reflect.h"
 
-bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
-  UpdateReflectorNormal(r);
+namespace {
+
+// A point of the panel's plane in world space.
+Vec4 PlanePoint(const Reflector& r) { return r.corner[0] + r.position; }
+
+}  // namespace
+
+bool EyeSeesMirror(const Reflector& r, Vec4 eye) { return !(Dot(eye - PlanePoint(r), r.normal) < 1); }
+
+bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
   const Vec4 n = r.normal;
-  const Vec4 q = r.corner[0] + r.position;
+  const Vec4 q = PlanePoint(r);
   Vec4 w[3];
   for (int i = 0; i < 3; ++i) {
     w[i] = f.corner[i] + f.offset;
     if (Dot(w[i] - q, n) < 0) return false;
   }
-  if (Dot(eye - q, n) < 1) return false;
+  if (!EyeSeesMirror(r, eye)) return false;
   out = f;
   for (int i = 0; i < 3; ++i) {
     const float d = Dot(q - w[i], n);
@@ -19,4 +27,9 @@ bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
   }
   out.offset = Vec4{0, 0, 0, 1};
   return true;
+}
+
+bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
+  UpdateReflectorNormal(r);
+  return MirrorFacet(r, eye, f, out);
 }

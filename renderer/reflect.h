@@ -4,8 +4,16 @@
 #include "renderer/facet.h"
 #include "renderer/reflector.h"
 
+// True when the eye is at least one unit in front of the reflector's plane,
+// the only case in which the sheet has a mirror image. Takes the reflector's
+// normal as it stands.
+bool EyeSeesMirror(const Reflector& r, Vec4 eye);
+
 // True when the facet lies wholly on or in front of the reflector's plane,
-// the eye is at least one unit in front of it and no corner lies in it; out
-// then holds the mirrored facet (offset cleared, texture kept). Recomputes the
-// reflector's normal first.
+// the eye sees the mirror and no corner lies in the plane; out then holds the
+// mirrored facet (offset cleared, texture kept). Takes the reflector's normal
+// as it stands: the frame derives it once after turning the panel.
+bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out);
+
+// MirrorFacet after deriving the reflector's normal again from its corners.
 bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out);

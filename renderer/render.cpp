@@ -2,93 +2,106 @@
 
 #include "renderer/gl_api.h"
 #include "renderer/reflect.h"
-#include "renderer/wave_sheet.h"
 
 namespace {
 
 void Vertex(Vec4 p) { glVertex3f(p.x, p.y, p.z); }
 
-}  // namespace
+GLboolean Flag(bool on) { return on ? GL_TRUE : GL_FALSE; }
 
+void Enable(GLenum cap, bool on) {
+  if (on) {
+    glEnable(cap);
+  } else {
+    glDisable(cap);
+  }
+}
+
+void BeginPass(const PassState& s, const Texture& snapshot) {
+  glColorMask(Flag(s.colourWrite), Flag(s.colourWrite), Flag(s.colourWrite), Flag(s.colourWrite));
+  glDepthMask(Flag(s.depthWrite));
+  Enable(GL_TEXTURE_2D, s.texture);
+  if (s.texture) BindTexture(snapshot);
+  Enable(GL_BLEND, s.blend);
+  if (s.blend) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  Enable(GL_CULL_FACE, s.cullBackFaces);
+  glColor4fv(s.colour);
+}
+
+// One facet's corners into the open GL_TRIANGLES batch. A facet is drawn
+// where its corners are: nothing in this system gives a facet an offset or a
+// turn (the mirror test, too, reads corner + offset alone).
 void DrawFacet(const Facet& f) {
-  glPushMatrix();
-  glTranslatef(f.offset.x, f.offset.y, f.offset.z);
-  glRotatef(f.angleY, 0, 1, 0);
-  glRotatef(f.angleX, 1, 0, 0);
-  glDisable(GL_CULL_FACE);
-  glBegin(GL_TRIANGLES);
   for (int i = 0; i < 3; ++i) {
     glTexCoord2f(f.s[i], f.t[i]);
     Vertex(f.corner[i]);
   }
-  glEnd();
-  glEnable(GL_CULL_FACE);
-  glPopMatrix();
 }
 
-void DrawReflector(Reflector& r) {
+// One face of the panel, its corners in the given order.
+void DrawPanelFace(const Reflector& r, const int (&order)[4]) {
   glPushMatrix();
-  glColor4f(1, 1, 1, 1);
-  glDepthMask(GL_FALSE);
-  glDisable(GL_TEXTURE_2D);
   glTranslatef(r.position.x, r.position.y, r.position.z);
-  // Front: writes no depth, so the mirror image drawn later shows over it.
   glBegin(GL_QUADS);
-  for (int i : {0, 1, 2, 3}) Vertex(r.corner[i]);
+  for (int i : order) Vertex(r.corner[i]);
   glEnd();
-  glDepthMask(GL_TRUE);
-  glColor3f(0.5f, 0.5f, 0.5f);
-  glBegin(GL_QUADS);
-  for (int i : {1, 0, 3, 2}) Vertex(r.corner[i]);
-  glEnd();
-  glEnable(GL_TEXTURE_2D);
-  UpdateReflectorNormal(r);
   glPopMatrix();
 }
 
+// A ring of four quadrilaterals in the panel's plane, from the panel's edge
+// out to its corners pushed 20 diagonals further out; the panel stays open.
 void DrawReflectorSurround(const Reflector& r) {
-  glPushMatrix();
-  glDisable(GL_CULL_FACE);
   Vec4 outer[4];
   for (int i = 0; i < 4; ++i) {
     const Vec4 c = r.corner[i];
     outer[i] = c + 20.0f * (c - r.corner[(i + 2) % 4]);
   }
+  glPushMatrix();
   glTranslatef(r.position.x, r.position.y, r.position.z);
-  glBlendFunc(GL_ZERO, GL_ONE);  // depth only: the colour buffer stays as it is
-  glColor4f(1, 1, 1, 1);
   glBegin(GL_QUAD_STRIP);
   for (int i : {0, 1, 2, 3, 0}) {
     Vertex(outer[i]);
     Vertex(r.corner[i]);
   }
   glEnd();
-  glEnable(GL_CULL_FACE);
-  glBlendFunc(GL_ONE, GL_ZERO);
   glPopMatrix();
 }
 
-void RenderFrame(Scene& scene) {
-  BuildWaveSheet(scene.sheet, scene.t);
-  TurnReflector(scene.reflector, 0.015f, 0.01f);
+}  // namespace
+
+void DrawFrame(const Scene& scene, const FramePasses& passes) {
+  // The clear obeys the write masks.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glDepthMask(GL_TRUE);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  scene.eye = EyeAt(scene.t);
   const Vec4 e = scene.eye, c = scene.lookAt;
   gluLookAt(e.x, e.y, e.z, c.x, c.y, c.z, 0, 1, 0);
 
-  glColor3f(1, 1, 1);
-  glEnable(GL_CULL_FACE);
-  BindTexture(scene.snapshot);
+  BeginPass(passes.sheet, scene.snapshot);
+  glBegin(GL_TRIANGLES);
   for (const Facet& f : scene.sheet) DrawFacet(f);
-  DrawReflector(scene.reflector);
-  DrawReflectorSurround(scene.reflector);
+  glEnd();
 
-  // The mirror image: 90 % reflection over the white front face.
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glColor4f(1, 1, 1, 0.9f);
-  BindTexture(scene.snapshot);
+  const Reflector& r = scene.reflector;
+  BeginPass(passes.panelFront, scene.snapshot);
+  DrawPanelFace(r, {0, 1, 2, 3});
+  BeginPass(passes.panelBack, scene.snapshot);
+  DrawPanelFace(r, {1, 0, 3, 2});
+  BeginPass(passes.surround, scene.snapshot);
+  DrawReflectorSurround(r);
+
+  if (!EyeSeesMirror(r, scene.eye)) return;
+  BeginPass(passes.mirror, scene.snapshot);
+  Facet image;
+  glBegin(GL_TRIANGLES);
   for (const Facet& f : scene.sheet) {
-    if (ReflectFacet(scene.reflector, scene.eye, f, scene.scratch)) DrawFacet(scene.scratch);
+    if (MirrorFacet(r, scene.eye, f, image)) DrawFacet(image);
   }
+  glEnd();
+}
+
+void RenderFrame(Scene& scene) {
+  UpdateScene(scene, scene.t);
+  DrawFrame(scene);
 }

@@ -20,6 +20,8 @@ packages=(
   sox libsox-fmt-mp3
   # Japanese glyphs for the dialog
   fonts-ipafont-gothic locales
+  # release: installer, code signing, zip (tools/release.sh and its tests)
+  nsis osslsigncode openssl zip unzip
 )
 
 missing=()

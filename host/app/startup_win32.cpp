@@ -6,6 +6,7 @@
 #include "host/app/names.h"
 #include "host/app/ondrel_b.h"
 #include "host/app/paths.h"
+#include "host/preview/preview_form_win32.h"
 #include "host/session/session_form_win32.h"
 #include "host/settings/bgm_settings.h"
 #include "host/settings/ini.h"
@@ -40,8 +41,9 @@ StartupResult Startup() {
   const std::wstring args = ArgumentText(GetCommandLineW());
   s.ModeLetter = ModeLetterOf(args);
 
-  // The preview is not part of this build yet: it ends here.
-  if (s.ModeLetter == L'P') return StartupResult::End;
+  if (s.ModeLetter == L'P') {
+    return ShowPreview(PreviewParentOf(args)) ? StartupResult::RunMessageLoop : StartupResult::End;
+  }
 
   CreateDirectoryW(kWorkDir, nullptr);  // already there or not creatable: not reported
   LoadBgmSettings();

@@ -65,7 +65,9 @@ void Form::Close() {
 
 void Form::EmbedIn(HWND parent) {
   if (!hwnd_) return;
-  SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | WS_CHILD);
+  // NOTE: a window that keeps WS_POPUP beside WS_CHILD is still treated as
+  // top-level (GetParent gives its owner), so the popup bit goes.
+  SetWindowLongW(hwnd_, GWL_STYLE, (GetWindowLongW(hwnd_, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
   SetParent(hwnd_, parent);
 }
 

@@ -42,7 +42,7 @@ class Form {
   void Close();
 
   // Re-parents the loaded form into another window's client area as a child
-  // window, with its style otherwise unchanged.
+  // window (a popup stops being one), with its style otherwise unchanged.
   void EmbedIn(HWND parent);
 
   // Ending the form ends the process's message loop (its last form).

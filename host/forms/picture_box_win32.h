@@ -25,6 +25,7 @@ class PictureBox {
   // Null when there is no image to draw into.
   HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }
   const Surface& Image() const { return image_; }
+  Surface& Image() { return image_; }
 
   // Places and shows the box at (left, top) of its parent's client area.
   void ShowAt(int left, int top);

@@ -31,6 +31,7 @@ class Surface {
   int height() const { return height_; }
   // The image's rows, laid out as the format says; null before the first Resize.
   const void* bits() const { return bits_; }
+  void* bits() { return bits_; }
   SurfaceFormat format() const { return format_; }
 
   void Clear(COLORREF colour);

@@ -16,6 +16,13 @@
 //   velprobe shown <title>                exit 0 when the window is visible
 //   velprobe dropped <title>              exit 0 when a combo box of the window has its list open
 //   velprobe closebox <title>             "x y" on the screen of the middle of the close button
+//   velprobe area <title> <w> <h> <secs>  a visible window at (100, 100) with a w x h child area at
+//                                         (20, 20), as the display settings hold a preview; prints
+//                                         "ready <child handle>"; ends when the window is closed
+//   velprobe children <handle>            "handle<TAB>class<TAB>text<TAB>visible<TAB>x y w h" of each
+//                                         direct child, x y in the parent's client pixels
+//   velprobe screenrect <handle>          "x y width height" of any window, on the screen
+//   velprobe stale                        the handle of a window that no longer exists
 #include <windows.h>
 
 #include <fcntl.h>
@@ -165,6 +172,51 @@ int Hold(const wchar_t* title, double seconds) {
   return 0;
 }
 
+LRESULT CALLBACK AreaProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_DESTROY && !GetParent(w)) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(w, m, wp, lp);
+}
+
+int Area(const wchar_t* title, int width, int height, double seconds) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = AreaProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  wc.lpszClassName = L"VelprobeArea";
+  RegisterClassW(&wc);
+  HWND w = CreateWindowExW(0, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width + 40,
+                           height + 40, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND area = w ? CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, width,
+                                  height, w, nullptr, wc.hInstance, nullptr)
+                : nullptr;
+  if (!area) return 1;
+  Print(L"ready " + std::to_wstring(reinterpret_cast<uintptr_t>(area)));
+  SetTimer(w, 1, static_cast<UINT>(seconds * 1000), nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == w) DestroyWindow(w);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+int Children(HWND parent) {
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    Print(std::to_wstring(reinterpret_cast<uintptr_t>(c)) + L"\t" + ClassOf(c) + L"\t" + TextOf(c) + L"\t" +
+          (IsWindowVisible(c) ? L"visible" : L"hidden") + L"\t" + std::to_wstring(r.left) + L" " +
+          std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top));
+  }
+  return 0;
+}
+
+HWND HandleArg(const wchar_t* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(text))); }
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -179,7 +231,22 @@ int wmain(int argc, wchar_t** argv) {
           L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi));
     return 0;
   }
+  if (cmd == L"stale") {
+    HWND w = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    Print(std::to_wstring(reinterpret_cast<uintptr_t>(w)));
+    DestroyWindow(w);
+    return 0;
+  }
   if (argc < 3) return 2;
+  if (cmd == L"area" && argc > 5) return Area(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtof(argv[5]));
+  if (cmd == L"children") return Children(HandleArg(argv[2]));
+  if (cmd == L"screenrect") {
+    RECT r{};
+    if (!GetWindowRect(HandleArg(argv[2]), &r)) return 1;
+    Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " +
+          std::to_wstring(r.bottom - r.top));
+    return 0;
+  }
   if (cmd == L"hold") return Hold(argv[2], argc > 3 ? _wtof(argv[3]) : 30.0);
   HWND w = Find(argv[2]);
   if (!w) return 1;

@@ -91,9 +91,10 @@ TEST(Form, EmbeddingMakesAChildOfTheGivenWindowWithItsOtherStyleBitsKept) {
   TestForm child(WS_POPUP | WS_CLIPCHILDREN);
   ASSERT_TRUE(child.Load());
   child.EmbedIn(parent.hwnd());
-  EXPECT_EQ(GetAncestor(child.hwnd(), GA_PARENT), parent.hwnd());
+  EXPECT_EQ(GetParent(child.hwnd()), parent.hwnd());
   const LONG style = GetWindowLongW(child.hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CHILD);
+  EXPECT_FALSE(style & WS_POPUP);
   EXPECT_TRUE(style & WS_CLIPCHILDREN);
 }
 

@@ -1,7 +1,9 @@
-// What Windows reads out of Velnora.scr without running it: the display
-// name for the Screen Saver Settings list, the version, and the pictures as
-// the system's own loaders see them.
+// What Windows reads out of the two programs without running them: the
+// saver's display name for the Screen Saver Settings list, the renderer's
+// manifest, the version both show in Explorer and Task Manager, and the
+// saver's pictures as the system's own loaders see them.
 #include <windows.h>
+#include <wincodec.h>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +16,16 @@
 
 namespace {
 
-std::wstring HostPath() {
-  // The dist folder as a Wine path (Z: is the Unix root).
-  std::string unix = VELNORA_DIST_DIR "/Velnora.scr";
+// A dist file as a Wine path (Z: is the Unix root).
+std::wstring DistPath(const char* name) {
+  std::string unix = VELNORA_DIST_DIR "/";
+  unix += name;
   std::wstring path = L"Z:";
   for (char c : unix) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(c));
   return path;
 }
+
+std::wstring HostPath() { return DistPath("Velnora.scr"); }
 
 TEST(HostResources, StringOneIsTheSaversDisplayName) {
   HMODULE module = LoadLibraryExW(HostPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -31,21 +36,101 @@ TEST(HostResources, StringOneIsTheSaversDisplayName) {
   FreeLibrary(module);
 }
 
-TEST(HostResources, VersionIsOneZeroZero) {
-  const std::wstring path = HostPath();
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  ASSERT_GT(size, 0u);
-  std::vector<BYTE> data(size);
-  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, data.data()));
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT len = 0;
-  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &len));
-  EXPECT_EQ(info->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(info->dwFileVersionLS, 0u);
-  wchar_t* text = nullptr;
-  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\041104b0\\FileVersion", reinterpret_cast<void**>(&text), &len));
-  EXPECT_STREQ(text, L"1.0.0");
+TEST(RendererResources, KeepsItsManifest) {
+  HMODULE module = LoadLibraryExW(DistPath("Velnora.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)), nullptr);
+  FreeLibrary(module);
+}
+
+struct Program {
+  const char* file;
+  const wchar_t* description_en;
+  const wchar_t* description_ja;
+};
+
+const Program kPrograms[] = {
+    {"Velnora.scr", L"Velnora screen saver", L"Velnora スクリーンセーバー"},
+    {"Velnora.dll", L"Velnora renderer (OpenGL)", L"Velnora 描画プログラム (OpenGL)"},
+};
+
+// One program's version resource, read as Explorer reads it.
+class VersionInfo {
+ public:
+  explicit VersionInfo(const std::wstring& path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) return;
+    data_.resize(size);
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, data_.data())) data_.clear();
+  }
+  bool ok() const { return !data_.empty(); }
+
+  const VS_FIXEDFILEINFO* Fixed() const {
+    void* info = nullptr;
+    UINT len = 0;
+    if (!VerQueryValueW(data_.data(), L"\\", &info, &len) || len < sizeof(VS_FIXEDFILEINFO)) return nullptr;
+    return static_cast<const VS_FIXEDFILEINFO*>(info);
+  }
+
+  std::vector<DWORD> Translations() const {
+    void* table = nullptr;
+    UINT len = 0;
+    std::vector<DWORD> out;
+    if (!VerQueryValueW(data_.data(), L"\\VarFileInfo\\Translation", &table, &len)) return out;
+    const WORD* words = static_cast<const WORD*>(table);
+    for (UINT i = 0; i + 1 < len / sizeof(WORD); i += 2) out.push_back(MAKELONG(words[i + 1], words[i]));
+    return out;
+  }
+
+  // A string of the block "040904b0" (English) or "041104b0" (Japanese);
+  // "<missing>" when there is none.
+  std::wstring Text(const wchar_t* block, const wchar_t* name) const {
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
+    void* text = nullptr;
+    UINT len = 0;
+    if (!VerQueryValueW(data_.data(), query.c_str(), &text, &len)) return L"<missing>";
+    return static_cast<const wchar_t*>(text);
+  }
+
+ private:
+  std::vector<BYTE> data_;
+};
+
+TEST(ProgramVersions, BothProgramsCarryTheProductsVersionInEnglishAndJapanese) {
+  for (const Program& program : kPrograms) {
+    SCOPED_TRACE(program.file);
+    const VersionInfo info(DistPath(program.file));
+    ASSERT_TRUE(info.ok());
+
+    const VS_FIXEDFILEINFO* fixed = info.Fixed();
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "debug, pre-release or patched flag set";
+
+    EXPECT_EQ(info.Translations(), (std::vector<DWORD>{0x040904b0, 0x041104b0}));
+
+    const std::wstring file(program.file, program.file + strlen(program.file));
+    const struct {
+      const wchar_t* block;
+      const wchar_t* description;
+    } blocks[] = {{L"040904b0", program.description_en}, {L"041104b0", program.description_ja}};
+    for (const auto& block : blocks) {
+      SCOPED_TRACE(testing::Message() << "block " << block.block);
+      EXPECT_EQ(info.Text(block.block, L"ProductName"), L"Velnora");
+      EXPECT_EQ(info.Text(block.block, L"ProductVersion"), L"1.0.0");
+      EXPECT_EQ(info.Text(block.block, L"FileVersion"), L"1.0.0.0");
+      EXPECT_EQ(info.Text(block.block, L"CompanyName"), L"Velnora Project");
+      EXPECT_EQ(info.Text(block.block, L"LegalCopyright"), L"© 2026 Velnora Project");
+      EXPECT_EQ(info.Text(block.block, L"OriginalFilename"), file);
+      EXPECT_EQ(info.Text(block.block, L"FileDescription"), block.description);
+    }
+  }
 }
 
 // Unaware of DPI by its manifest, so that on a scaled display Windows draws
@@ -296,6 +381,102 @@ TEST(HostResources, BannerFramesAllDifferFromTheirNeighbours) {
     ASSERT_FALSE(a.empty()) << "frame " << n + 1;
     EXPECT_NE(a, b) << "frames " << n + 1 << " and " << (n + 1) % IDB_BANNER_COUNT + 1;
   }
+}
+
+// A COM interface pointer released at the end of its scope.
+template <typename T>
+struct Com {
+  T* p = nullptr;
+  Com() = default;
+  ~Com() {
+    if (p) p->Release();
+  }
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  T* operator->() const { return p; }
+};
+
+// The frame header (SOFn) of a JPEG: which one, and what it states.
+struct JpegFrame {
+  int marker = 0;
+  int precision = 0, height = 0, width = 0, components = 0;
+};
+
+JpegFrame FindFrame(const std::vector<BYTE>& jpeg) {
+  JpegFrame frame;
+  size_t at = 2;  // after SOI
+  while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF) {
+    const int marker = jpeg[at + 1];
+    const size_t length = static_cast<size_t>(jpeg[at + 2]) << 8 | jpeg[at + 3];
+    const bool isFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (isFrame && at + 10 <= jpeg.size()) {
+      frame = {marker, jpeg[at + 4], jpeg[at + 5] << 8 | jpeg[at + 6], jpeg[at + 7] << 8 | jpeg[at + 8], jpeg[at + 9]};
+      break;
+    }
+    if (marker == 0xDA) break;  // start of scan: no frame header before it
+    at += 2 + length;
+  }
+  return frame;
+}
+
+TEST(HostResources, PreviewIsABaselineJfifStillThatWindowsDecodes) {
+  DataModule module;
+  ASSERT_NE(module.get(), nullptr);
+  const std::vector<BYTE> jpeg = module.Bytes(IDR_PREVIEW_JPEG, RT_RCDATA);
+  ASSERT_GT(jpeg.size(), 20u);
+  // SOI, then APP0 "JFIF" version 1.01.
+  const BYTE start[] = {0xFF, 0xD8, 0xFF, 0xE0};
+  EXPECT_EQ(std::memcmp(jpeg.data(), start, sizeof start), 0);
+  EXPECT_EQ(std::memcmp(&jpeg[6], "JFIF", 5), 0);
+  EXPECT_EQ(jpeg[11], 1);
+  EXPECT_EQ(jpeg[12], 1);
+  const JpegFrame frame = FindFrame(jpeg);
+  EXPECT_EQ(frame.marker, 0xC0) << "baseline, not progressive";
+  EXPECT_EQ(frame.precision, 8);
+  EXPECT_EQ(frame.width, 152);
+  EXPECT_EQ(frame.height, 112);
+  EXPECT_EQ(frame.components, 3);
+
+  // The platform's own decoder reads it, and it shows the saver: black
+  // around a bright panel above and the desktop sheet below.
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    Com<IWICImagingFactory> factory;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IWICImagingFactory, reinterpret_cast<void**>(&factory.p))));
+    Com<IWICStream> stream;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateStream(&stream.p)));
+    ASSERT_TRUE(SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(jpeg.data()), static_cast<DWORD>(jpeg.size()))));
+    Com<IWICBitmapDecoder> decoder;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder.p)));
+    GUID container{};
+    ASSERT_TRUE(SUCCEEDED(decoder->GetContainerFormat(&container)));
+    EXPECT_TRUE(IsEqualGUID(container, GUID_ContainerFormatJpeg));
+    Com<IWICBitmapFrameDecode> still;
+    ASSERT_TRUE(SUCCEEDED(decoder->GetFrame(0, &still.p)));
+    UINT w = 0, h = 0;
+    ASSERT_TRUE(SUCCEEDED(still->GetSize(&w, &h)));
+    EXPECT_EQ(w, 152u);
+    EXPECT_EQ(h, 112u);
+    Com<IWICFormatConverter> converter;
+    ASSERT_TRUE(SUCCEEDED(factory->CreateFormatConverter(&converter.p)));
+    ASSERT_TRUE(SUCCEEDED(converter->Initialize(still.p, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                                0, WICBitmapPaletteTypeCustom)));
+    std::vector<BYTE> bgr(static_cast<size_t>(w) * h * 3);
+    ASSERT_TRUE(SUCCEEDED(converter->CopyPixels(nullptr, w * 3, static_cast<UINT>(bgr.size()), bgr.data())));
+    int black = 0, bright = 0, blue = 0;
+    for (size_t i = 0; i < bgr.size(); i += 3) {
+      const int b = bgr[i], g = bgr[i + 1], r = bgr[i + 2];
+      black += std::max({r, g, b}) < 24;
+      bright += std::min({r, g, b}) > 180;
+      blue += b > r + 40 && b > 90;
+    }
+    const int pixels = static_cast<int>(w * h);
+    EXPECT_GT(black, pixels / 5) << "the black of the scene around";
+    EXPECT_GT(bright, pixels / 100) << "the white of the windows in the panel and on the sheet";
+    EXPECT_GT(blue, pixels / 4) << "the desktop's blue on the sheet";
+  }
+  CoUninitialize();
 }
 
 }  // namespace

@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# The installer and its uninstaller, silent, as a user or a deployment tool
+# runs them: the programs land in the 64-bit System32 only, Programs and
+# Features lists Velnora, the installed saver runs a session from there, and
+# the uninstaller takes away exactly that, leaving the work folder and
+# another saver alone.
+. "$VELNORA_SOURCE/tests/e2e/lib.sh"
+: "${VELNORA_RELEASE:?}"
+
+SYS="$WINEPREFIX/drive_c/windows/system32"
+WOW="$WINEPREFIX/drive_c/windows/syswow64"
+UNINSTALL_DIR="$WINEPREFIX/drive_c/Program Files/Velnora"
+UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velnora'
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
+CA="$VELNORA_RELEASE/cert/ca.pem"
+OTHER_SAVER='C:\windows\system32\other.scr'
+
+# reg_value KEY NAME [32|64]: the value's data as reg.exe prints it; fails when there is none.
+reg_value() {
+  wine reg query "$1" /v "$2" /reg:"${3:-64}" 2>/dev/null | tr -d '\r' |
+    awk -F '    ' -v n="$2" '$2 == n { print $4; found = 1 } END { exit !found }'
+}
+has_key() { wine reg query "$1" /reg:"$2" >/dev/null 2>&1; }
+lower() { tr '[:upper:]' '[:lower:]'; }
+unix_path() { realpath -m "$(winepath -u "$1" 2>/dev/null)"; }
+
+# The user's work folder, as a list of files with their sums.
+work_folder_state() { (cd "$WORK_DIR" && find . -type f -exec sha256sum {} + | sort); }
+
+# Leave the shared prefix as found, whatever happened: no Velnora in
+# System32, no entry, the desktop settings of before.
+saved_saver=$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE || echo '<none>')
+saved_active=$(reg_value "$DESKTOP_KEY" ScreenSaveActive || echo '<none>')
+remove_installation() {
+  rm -f "$SYS/Velnora.scr" "$SYS/Velnora.dll"
+  rm -rf "$UNINSTALL_DIR"
+  wine reg delete "$UNINSTALL_KEY" /f /reg:64 >/dev/null 2>&1
+  wine reg delete "$UNINSTALL_KEY" /f /reg:32 >/dev/null 2>&1
+}
+_installer_cleanup() {
+  local pid
+  pid=$(unix_pid_of 'system32\Velnora.dll') && kill "$pid" 2>/dev/null
+  remove_installation
+  if [ "$saved_saver" = '<none>' ]; then
+    wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+  else
+    wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$saved_saver" /f >/dev/null 2>&1
+  fi
+  if [ "$saved_active" = '<none>' ]; then
+    wine reg delete "$DESKTOP_KEY" /v ScreenSaveActive /f >/dev/null 2>&1
+  else
+    wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d "$saved_active" /f >/dev/null 2>&1
+  fi
+  _e2e_cleanup
+}
+trap _installer_cleanup EXIT
+
+setup_of() { ls "$VELNORA_RELEASE/$1"/velnora-*-setup.exe; }
+
+# install KIND ARGS...: runs that release's installer and waits for it.
+install() {
+  local kind=$1 start_ms; shift
+  start_ms=$(now_ms)
+  timeout -k 5 120 wine "$(setup_of "$kind")" "$@" >>"$SCENARIO_TMP/wine.log" 2>&1
+  expect_eq "$?" 0 "the $kind installer $* ends with code 0"
+  note "installed in $(( $(now_ms) - start_ms )) ms"
+}
+
+installed_files_present() {
+  for f in Velnora.scr Velnora.dll; do
+    cmp -s "$SYS/$f" "$SCENARIO_TMP/$1/$f" || fail "$f in system32 is not the $1 release's"
+    [ ! -e "$WOW/$f" ] || fail "$f landed in syswow64"
+  done
+  [ ! -e "$WINEPREFIX/drive_c/Program Files (x86)/Velnora" ] || fail "a 32-bit program folder was made"
+  pass "both programs in system32, as the zip has them; nothing in syswow64"
+}
+
+entry_present() {
+  has_key "$UNINSTALL_KEY" 64 || fail "no uninstall entry in the 64-bit registry"
+  has_key "$UNINSTALL_KEY" 32 && fail "an uninstall entry in the 32-bit registry"
+  expect_eq "$(reg_value "$UNINSTALL_KEY" DisplayName)" Velnora "DisplayName"
+  expect_eq "$(reg_value "$UNINSTALL_KEY" DisplayVersion)" 1.0.0 "DisplayVersion"
+  expect_eq "$(reg_value "$UNINSTALL_KEY" Publisher)" "Velnora Project" "Publisher"
+  expect_eq "$(reg_value "$UNINSTALL_KEY" DisplayIcon | lower)" 'c:\windows\system32\velnora.scr,0' "DisplayIcon"
+  expect_eq "$(reg_value "$UNINSTALL_KEY" NoModify)/$(reg_value "$UNINSTALL_KEY" NoRepair)" "0x1/0x1" "NoModify and NoRepair"
+  local kb files_kb
+  kb=$(( $(reg_value "$UNINSTALL_KEY" EstimatedSize) ))
+  files_kb=$(( ($(stat -c %s "$SYS/Velnora.scr") + $(stat -c %s "$SYS/Velnora.dll") + 1023) / 1024 ))
+  [ "$kb" -ge $((files_kb - 1)) ] && [ "$kb" -le $((files_kb + 1)) ] ||
+    fail "EstimatedSize $kb KB for $files_kb KB of programs"
+  pass "EstimatedSize $kb KB, the programs' size"
+  UNINSTALL_STRING=$(reg_value "$UNINSTALL_KEY" UninstallString)
+  QUIET_STRING=$(reg_value "$UNINSTALL_KEY" QuietUninstallString)
+  expect_eq "$QUIET_STRING" "$UNINSTALL_STRING /S" "QuietUninstallString is UninstallString with /S"
+  UNINSTALLER=${UNINSTALL_STRING#\"}
+  UNINSTALLER=${UNINSTALLER%\"}
+  expect_eq "$(unix_path "$UNINSTALLER")" "$UNINSTALL_DIR/uninstall.exe" "UninstallString names the uninstaller"
+  [ -f "$UNINSTALL_DIR/uninstall.exe" ] || fail "no uninstaller at $UNINSTALLER"
+  pass "the uninstaller is where the entry says"
+}
+
+# uninstall: runs QuietUninstallString as Windows would. NSIS's uninstaller
+# hands over to a copy of itself in %TEMP% and returns at once, so wait for
+# what it does, and for the copy to end.
+uninstall() {
+  local start_ms args=${QUIET_STRING#\""$UNINSTALLER"\" }
+  [ "$args" = /S ] || fail "QuietUninstallString has the arguments '$args'"
+  start_ms=$(now_ms)
+  # shellcheck disable=SC2086
+  timeout -k 5 60 wine "$UNINSTALLER" $args >>"$SCENARIO_TMP/wine.log" 2>&1
+  wait_until 60 "the uninstaller left files or the entry" uninstalled
+  wait_until 30 "the uninstaller's copy still running" not unix_pid_of '_?='
+  note "uninstalled in $(( $(now_ms) - start_ms )) ms"
+}
+uninstalled() {
+  [ ! -e "$SYS/Velnora.scr" ] && [ ! -e "$SYS/Velnora.dll" ] && [ ! -e "$UNINSTALL_DIR" ] &&
+    ! has_key "$UNINSTALL_KEY" 64 && ! has_key "$UNINSTALL_KEY" 32
+}
+
+for kind in unsigned signed; do
+  mkdir -p "$SCENARIO_TMP/$kind"
+  unzip -q "$VELNORA_RELEASE/$kind"/velnora-*-win64.zip Velnora.scr Velnora.dll -d "$SCENARIO_TMP/$kind"
+done
+
+# A user's work folder from earlier sessions, and another saver chosen.
+rm -rf "$WORK_DIR"
+ini_write $'[Section]\nBGM=2\nBGMFile=C:\\music\\曲.mp3\nRepeat=0\n[Settings]\nWidth=1280\nHeight=1024\n'
+echo "kept" >"$WORK_DIR/notes.txt"
+before_work=$(work_folder_state)
+wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1
+wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d 1 /f >/dev/null 2>&1
+# A run ended from outside (a timeout's kill) leaves its installation behind.
+uninstalled || { note "removing an earlier run's installation"; remove_installation; }
+
+# --- Silent install, unsigned build: the programs and the entry, the current saver untouched.
+install unsigned /S
+installed_files_present unsigned
+entry_present
+expect_eq "$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE)" "$OTHER_SAVER" "a silent install leaves the current saver alone"
+uninstall
+pass "the uninstaller removes both programs, itself and the entry"
+expect_eq "$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE)" "$OTHER_SAVER" "the uninstaller leaves another current saver alone"
+expect_eq "$(reg_value "$DESKTOP_KEY" ScreenSaveActive)" 1 "the uninstaller leaves the saver switched on for another saver"
+expect_eq "$(work_folder_state)" "$before_work" "the uninstaller leaves the work folder as it was"
+
+# --- Silent install asked to make Velnora current, signed build.
+install signed /S /CURRENT=1
+installed_files_present signed
+entry_present
+saver=$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE)
+expect_eq "$(echo "$saver" | lower)" 'c:\windows\system32\velnora.scr' "/CURRENT=1 makes the installed Velnora.scr the current saver"
+expect_eq "$(unix_path "$saver")" "$SYS/Velnora.scr" "the current saver's path is the installed file"
+expect_eq "$(reg_value "$DESKTOP_KEY" ScreenSaveActive)" 1 "the screen saver is switched on"
+for f in "$SYS/Velnora.scr" "$SYS/Velnora.dll" "$UNINSTALL_DIR/uninstall.exe"; do
+  osslsigncode verify -CAfile "$CA" -in "$f" >"$SCENARIO_TMP/verify.log" 2>&1 ||
+    { cat "$SCENARIO_TMP/verify.log"; fail "$(basename "$f") installed without a valid signature"; }
+done
+pass "the installed programs and the uninstaller carry the release's signature"
+
+# The saver as Windows starts it: the registry's path with /s.
+timeout -k 5 60 wine "$saver" /s >>"$SCENARIO_TMP/wine.log" 2>&1 &
+host=$!
+STARTED_PIDS+=("$host")
+wait_window Ondrel_VC 20
+note "renderer window after ${WAITED_MS} ms"
+rpid=$(unix_pid_of 'Velnora.dll') || fail "renderer process not found"
+renderer_cmd=$(tr '\0' ' ' <"/proc/$rpid/cmdline" | lower)
+case $renderer_cmd in
+  *'c:\windows\system32\velnora.dll'*) pass "the renderer runs from system32, beside the installed saver" ;;
+  *) fail "the renderer runs as '$renderer_cmd'" ;;
+esac
+wait_focus Ondrel_VC 10
+send_key Escape
+wait_no_window Ondrel_VC 10
+wait_exit "$host" 5
+expect_eq "$EXIT_CODE" 0 "Escape ends the installed saver's session"
+wait_pid_gone "$rpid" 10
+after_session=$(work_folder_state)
+
+uninstall
+pass "the uninstaller removes both programs, itself and the entry"
+reg_value "$DESKTOP_KEY" SCRNSAVE.EXE >/dev/null && fail "Velnora is still the current saver"
+pass "the uninstaller clears Velnora as the current saver"
+expect_eq "$(reg_value "$DESKTOP_KEY" ScreenSaveActive)" 0 "and switches the screen saver off"
+expect_eq "$(work_folder_state)" "$after_session" "the uninstaller leaves the work folder as it was"
+[ -f "$WORK_DIR/notes.txt" ] && [ -f "$SNAPSHOT_FILE" ] || fail "the work folder lost files"
+
+# --- The wizard speaks the system's language and makes Velnora current unless told otherwise.
+# The wizard's title is TITLE followed by the page's subcaption, as X shows it.
+wizard_title() { xdotool search --name "^$1" getwindowname %@ 2>/dev/null | head -n 1; }
+# shows TITLE TEXT: a line of the wizard's or its children's texts holds TEXT.
+shows() {
+  local t
+  t=$(wizard_title "$1") && [ -n "$t" ] && probe texts "$t" | grep -q -F -- "$2"
+}
+# press TITLE BUTTON NEXT-TEXT SECONDS: clicks the button, waits for the next page's text.
+press() {
+  probe click "$(wizard_title "$1")" "$2" || fail "no button '$2' in '$1'"
+  wait_until "$4" "'$3' not shown after '$2'" shows "$1" "$3"
+}
+
+LC_ALL=en_US.UTF-8 timeout -k 5 60 wine "$(setup_of unsigned)" >>"$SCENARIO_TMP/wine.log" 2>&1 &
+wizard=$!
+STARTED_PIDS+=("$wizard")
+wait_until 20 "no English wizard" shows "Velnora Setup" "Welcome to Velnora Setup"
+pass "on an English system the wizard is in English"
+kill "$wizard"
+wait_exit "$wizard" 10
+uninstalled || fail "a wizard ended on its first page installed something"
+
+TITLE="Velnora セットアップ"
+timeout -k 5 60 wine "$(setup_of unsigned)" >>"$SCENARIO_TMP/wine.log" 2>&1 &
+wizard=$!
+STARTED_PIDS+=("$wizard")
+wait_until 20 "no Japanese wizard" shows "$TITLE" "Velnora セットアップへようこそ"
+pass "on a Japanese system the wizard is in Japanese"
+press "$TITLE" "次へ(&N) >" "構成要素の選択" 10
+press "$TITLE" "インストール(&I)" "Velnora セットアップの完了" 30
+probe click "$(wizard_title "$TITLE")" "完了(&F)" || fail "no finish button"
+wait_exit "$wizard" 10
+expect_eq "$EXIT_CODE" 0 "the wizard installs with its defaults"
+installed_files_present unsigned
+entry_present
+expect_eq "$(reg_value "$DESKTOP_KEY" SCRNSAVE.EXE | lower)" 'c:\windows\system32\velnora.scr' \
+  "by default the wizard makes Velnora the current saver"
+uninstall
+pass "the uninstaller removes what the wizard installed"
+reg_value "$DESKTOP_KEY" SCRNSAVE.EXE >/dev/null && fail "Velnora is still the current saver"
+
+finish

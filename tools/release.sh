@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Builds Velnora for release and writes, into dist/release/:
+#   velnora-<version>-win64.zip    Velnora.scr, Velnora.dll and README.txt
+#   velnora-<version>-setup.exe    the installer (packaging/velnora.nsi)
+#   SHA256SUMS                     of the two
+# Usage: tools/release.sh [--build-dir DIR] [--no-build] [--out DIR]
+#   --build-dir  CMake build of the Windows programs (default build/release,
+#                a Release build of its own writing its programs to DIR/dist)
+#   --no-build   package the programs DIR already holds (the tests use this)
+#   --out        where the three files go (default dist/release)
+# Signing: with VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD set, both programs,
+# the uninstaller and the installer are signed (tools/sign-file.sh);
+# without them the release is unsigned and says so.
+# File times inside the zip and the installer are SOURCE_DATE_EPOCH (default:
+# the last commit's time), so the same programs give the same packages.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+build="$root/build/release"
+out="$root/dist/release"
+do_build=1
+while [ $# -gt 0 ]; do
+  case $1 in
+    --build-dir) build=${2:?--build-dir needs a folder}; shift 2 ;;
+    --no-build) do_build=0; shift ;;
+    --out) out=${2:?--out needs a folder}; shift 2 ;;
+    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
+    *) echo "release: unknown argument $1 (see --help)" >&2; exit 2 ;;
+  esac
+done
+
+die() { echo "release: $*" >&2; exit 1; }
+
+signing=0
+if [ -n "${VELNORA_SIGN_PFX:-}" ] || [ -n "${VELNORA_SIGN_PASSWORD:-}" ]; then
+  [ -n "${VELNORA_SIGN_PFX:-}" ] && [ -n "${VELNORA_SIGN_PASSWORD+set}" ] ||
+    die "signing needs both VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD"
+  [ -f "$VELNORA_SIGN_PFX" ] || die "no certificate file $VELNORA_SIGN_PFX"
+  signing=1
+fi
+
+for tool in makensis zip sha256sum x86_64-w64-mingw32-strip; do
+  command -v "$tool" >/dev/null || die "$tool is missing (run tools/install-deps.sh)"
+done
+[ $signing = 0 ] || command -v osslsigncode >/dev/null || die "osslsigncode is missing (run tools/install-deps.sh)"
+
+icon="$root/assets/velnora.ico"
+[ -f "$icon" ] || die "no project icon $icon"
+
+if [ $do_build = 1 ]; then
+  echo "== release build (MinGW-w64, Release) in $build"
+  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DVELNORA_DIST_DIR="$build/dist" >/dev/null
+  cmake --build "$build" --target velnora_host velnora_renderer -j"${JOBS:-2}"
+fi
+[ -f "$build/CMakeCache.txt" ] || die "$build is no CMake build (build it, or drop --no-build)"
+dist=$(sed -n 's/^VELNORA_DIST_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+version=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/velnora_version.h" 2>/dev/null || true)
+[ -n "$dist" ] && [ -n "$version" ] || die "$build has no Windows build of Velnora"
+for f in Velnora.scr Velnora.dll; do
+  [ -f "$dist/$f" ] || die "no $dist/$f: build first"
+done
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
+fi
+export SOURCE_DATE_EPOCH
+
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+zip_name="velnora-$version-win64.zip"
+setup_name="velnora-$version-setup.exe"
+rm -f "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS"
+
+# Everything is made in a staging folder and moved to the output only when
+# all of it, signatures included, has succeeded.
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+made=$stage/made
+mkdir "$made"
+
+# The programs as shipped: without their symbol tables, then signed.
+for f in Velnora.scr Velnora.dll; do
+  x86_64-w64-mingw32-strip -o "$stage/$f" "$dist/$f"
+  [ $signing = 0 ] || "$root/tools/sign-file.sh" "$stage/$f"
+done
+cp "$root/packaging/README-ja-en.txt" "$stage/README.txt"
+shipped=("$stage/README.txt" "$stage/Velnora.dll" "$stage/Velnora.scr")
+chmod 644 "${shipped[@]}"
+touch -d "@$SOURCE_DATE_EPOCH" "${shipped[@]}"
+
+echo "== $zip_name"
+# Fixed order and times, no Unix extra fields: the same files give the same zip.
+(cd "$stage" && TZ=UTC zip -X -D -q "$made/$zip_name" README.txt Velnora.dll Velnora.scr)
+
+echo "== $setup_name"
+nsis_args=(-INPUTCHARSET UTF8 -V2 -WX
+  -DVERSION="$version" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
+[ $signing = 0 ] || nsis_args+=(-DSIGN="$root/tools/sign-file.sh")
+makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
+
+(cd "$made" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+mv "$made/$zip_name" "$made/$setup_name" "$made/SHA256SUMS" "$out/"
+
+echo "== written to $out"
+(cd "$out" && ls -l "$zip_name" "$setup_name" SHA256SUMS | awk '{print "   " $5 "\t" $NF}')
+if [ $signing = 1 ]; then
+  echo "release: signed with $(basename "$VELNORA_SIGN_PFX")${VELNORA_SIGN_TIMESTAMP_URL:+, time-stamped by $VELNORA_SIGN_TIMESTAMP_URL}"
+else
+  echo "release: UNSIGNED (set VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD to sign)"
+fi
