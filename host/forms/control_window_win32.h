@@ -1,7 +1,7 @@
 // The plumbing shared by the runtime's small child controls (label, image,
-// shape): one window class per kind, the control object found from its
-// window, and the parent's picture under a control that has no background
-// of its own.
+// shape, picture box): one window class per kind, the control object found
+// from its window, and the parent's picture under a control that has no
+// background of its own.
 #pragma once
 
 #include <windows.h>
