@@ -40,6 +40,7 @@
 #include "host/settings/repeat_text.h"
 #include "host/widgets/cc_xp_button_win32.h"
 #include "host/widgets/gfx_frame_x_win32.h"
+#include "velnora_version.h"
 
 namespace Ondrel_B {
 namespace {
@@ -52,7 +53,8 @@ constexpr int kClientWidth = 522, kClientHeight = 265;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 const Forms::FontDesc kFont{L"ＭＳ Ｐゴシック", 9.75f, 400, 128};
-constexpr wchar_t kCredit[] = L"Velnora 1.0.0  © Velnora Project";
+// The maker and the version the program's resources carry.
+constexpr wchar_t kCredit[] = L"Velnora " VELNORA_VERSION_TEXT L"  © Velnora Project";
 
 RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
