@@ -44,7 +44,7 @@ trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XVFB_PID" ] || xvfb_s
 trap 'exit 130' INT TERM
 
 # Bump when the prefix's settings change, so that existing prefixes get them.
-prefix_version=2
+prefix_version=3
 if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; then
   echo "testenv: preparing Wine prefix $WINEPREFIX"
   timeout 180 wineboot -i >/dev/null 2>&1 || true
@@ -54,6 +54,18 @@ if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; t
   # The virtual screens have no window manager: Wine itself must give the
   # keyboard focus, also to a window that covers the whole screen.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # The dialog's face "ＭＳ Ｐゴシック" is drawn with its metric twin from
+  # fonts-ipafont-gothic. A UTF-16 .reg file carries the Japanese name
+  # whatever the locale of this shell.
+  fonts_reg="$WINEPREFIX/velnora-fonts.reg"
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+REG
+  } >"$fonts_reg"
+  wine regedit /S "$fonts_reg" >/dev/null 2>&1
   wineserver -w
   echo "$prefix_version" >"$WINEPREFIX/.velnora-ready"
 fi

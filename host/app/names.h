@@ -16,6 +16,9 @@ inline constexpr const wchar_t* kSessionTitle = L"Ondrel_Main";
 inline constexpr const wchar_t* kDialogTitle = L"■Velnora■";
 inline constexpr const wchar_t* kRendererTitle = L"Ondrel_VC";
 
+// The maker's web page, opened by the settings dialog's banners.
+inline constexpr const wchar_t* kMakerPage = L"https://velnora.github.io/";
+
 // Settings file sections and keys. The music keys are stored as their code
 // page 932 bytes (half-width katakana, full-width kanji).
 inline constexpr const wchar_t* kScreenSection = L"Settings";

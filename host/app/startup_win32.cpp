@@ -11,6 +11,7 @@
 #include "host/settings/bgm_settings.h"
 #include "host/settings/ini.h"
 #include "host/settings/number_text.h"
+#include "host/settings/settings_dialog_win32.h"
 
 namespace Ondrel_B {
 namespace {
@@ -52,8 +53,11 @@ StartupResult Startup() {
     return StartupResult::End;
   }
 
-  // The settings dialog is not part of this build yet: it ends here.
-  if (s.ModeLetter == L'C') return StartupResult::End;
+  // The settings dialog, without an owner; whatever follows the letter is ignored.
+  if (s.ModeLetter == L'C') {
+    ShowSettingsDialog();
+    return StartupResult::End;
+  }
 
   if (s.ModeLetter != L'S' && !args.empty()) return StartupResult::End;
 

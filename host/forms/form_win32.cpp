@@ -1,6 +1,7 @@
 #include "host/forms/form_win32.h"
 
 #include "host/forms/access_keys_win32.h"
+#include "host/forms/app_pointer_win32.h"
 #include "host/forms/message_loop_win32.h"
 
 namespace Forms {
@@ -111,6 +112,10 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       OnEraseBackground(reinterpret_cast<HDC>(wparam));
       return 1;
+    case WM_SETCURSOR:
+      // Child windows ask their form first: the application-wide pointer wins.
+      if (ShowAppMousePointer()) return TRUE;
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_CLOSE:
       Close();
       return 0;

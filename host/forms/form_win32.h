@@ -3,6 +3,7 @@
 // events, timers owned by the form, modal display and child embedding.
 // A form is closed by Close() (or a close request from outside): query-unload
 // may keep it open; otherwise unload runs and the window is destroyed.
+// While an application-wide pointer is set, the form and its children show it.
 #pragma once
 
 #include <windows.h>

@@ -1,8 +1,11 @@
 // A picture box with a persistent image: a child window whose drawing goes
-// to an off-screen bitmap of its size, shown whenever it repaints.
+// to an off-screen bitmap of its size, shown whenever it repaints. It may
+// have its own mouse pointer, be a tab stop, and report clicks.
 #pragma once
 
 #include <windows.h>
+
+#include <functional>
 
 #include "host/forms/surface_win32.h"
 
@@ -24,9 +27,32 @@ class PictureBox {
   const Surface& Image() const { return image_; }
   Surface& Image() { return image_; }
 
+  // Places and shows the box at (left, top) of its parent's client area.
+  void ShowAt(int left, int top);
+  // Clears the image to a colour.
+  void Clear(COLORREF colour);
+  // Draws a picture at the image's top left corner and shows it.
+  void ShowPicture(HBITMAP picture);
+  // Shows what was drawn into Dc().
+  void Refresh();
+
+  // The pointer over the box (not owned; a shared or resource cursor); null for the arrow.
+  void SetMousePointer(HCURSOR pointer) { pointer_ = pointer; }
+  // A tab stop takes the focus when pressed.
+  void SetTabStop(bool tab_stop);
+
+  // Left button pressed and released over the box.
+  std::function<void()> Click;
+
  private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnButtonUp(LPARAM lparam);
+
   HWND window_ = nullptr;
   Surface image_;
+  HCURSOR pointer_ = nullptr;
+  bool pressed_ = false;
 };
 
 }  // namespace Forms

@@ -45,7 +45,7 @@ std::wstring SignColumn(long long value) {
   return value < 0 ? digits : L" " + digits;
 }
 
-std::optional<int16_t> ReadWholeNumber(std::wstring_view text) {
+std::optional<double> ReadNumber(std::wstring_view text) {
   size_t b = 0, e = text.size();
   while (b < e && IsBlank(text[b])) ++b;
   while (e > b && IsBlank(text[e - 1])) --e;
@@ -54,7 +54,13 @@ std::optional<int16_t> ReadWholeNumber(std::wstring_view text) {
   double parsed = 0;
   const auto [end, err] = std::from_chars(shape->data(), shape->data() + shape->size(), parsed);
   if (err != std::errc() || end != shape->data() + shape->size()) return std::nullopt;
-  const double value = std::floor(parsed);
+  return parsed;
+}
+
+std::optional<int16_t> ReadWholeNumber(std::wstring_view text) {
+  const auto parsed = ReadNumber(text);
+  if (!parsed) return std::nullopt;
+  const double value = std::floor(*parsed);
   if (!(value >= -32768.0 && value <= 32767.0)) return std::nullopt;  // also rejects inf
   return static_cast<int16_t>(value);
 }

@@ -27,4 +27,17 @@ std::wstring FromCp932(std::string_view bytes) {
   return out;
 }
 
+std::optional<std::string> ToCp932Exact(std::wstring_view text) {
+  if (text.empty()) return std::string();
+  BOOL substituted = FALSE;
+  const int n = WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0, nullptr, &substituted);
+  if (n <= 0 || substituted) return std::nullopt;
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), out.data(), n,
+                      nullptr, &substituted);
+  if (substituted || FromCp932(out) != text) return std::nullopt;
+  return out;
+}
+
 }  // namespace Ondrel_B

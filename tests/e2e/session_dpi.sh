@@ -37,6 +37,11 @@ wait_exit "$host" 5
 : >"$SCENARIO_TMP/wine.log"
 for args in "/c" "/p 1234" "/x"; do
   WINEDEBUG=+system start Velnora.scr $args
+  # The dialog stays until it is closed.
+  if [ "$args" = /c ]; then
+    wait_window "■Velnora■" 20
+    probe close "■Velnora■"
+  fi
   wait_exit "$LAST_PID" 15
 done
 grep -q 'SetProcessDPIAware' "$SCENARIO_TMP/wine.log" && fail "a run other than the session made itself DPI-aware"

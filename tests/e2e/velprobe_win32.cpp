@@ -8,6 +8,14 @@
 //   velprobe click <title> <button text>  clicks the child button with that text
 //   velprobe hold <title> <seconds>       a hidden top-level window with that title
 //   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
+//   velprobe client <title>               "x y width height" of the client area, on the screen
+//   velprobe layout <title>               "class<TAB>text<TAB>x y width height<TAB>enabled" for each
+//                                         descendant, placed in the window's client area
+//   velprobe focus <title>                the same line for the control of that window's thread
+//                                         that has the keyboard focus
+//   velprobe shown <title>                exit 0 when the window is visible
+//   velprobe dropped <title>              exit 0 when a combo box of the window has its list open
+//   velprobe closebox <title>             "x y" on the screen of the middle of the close button
 //   velprobe area <title> <w> <h> <secs>  a visible window at (100, 100) with a w x h child area at
 //                                         (20, 20), as the display settings hold a preview; prints
 //                                         "ready <child handle>"; ends when the window is closed
@@ -75,6 +83,69 @@ int Click(HWND w, const wchar_t* text) {
       reinterpret_cast<LPARAM>(&s));
   if (!s.hit) return 1;
   PostMessageW(s.hit, BM_CLICK, 0, 0);
+  return 0;
+}
+
+RECT ClientOnScreen(HWND w) {
+  RECT r{};
+  GetClientRect(w, &r);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::wstring Numbers(const RECT& r) {
+  return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " +
+         std::to_wstring(r.bottom - r.top);
+}
+
+// One control as the layout lists it, placed in the top-level window's client area.
+std::wstring ControlLine(HWND top, HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  const RECT client = ClientOnScreen(top);
+  OffsetRect(&r, -client.left, -client.top);
+  return ClassOf(control) + L"\t" + TextOf(control) + L"\t" + Numbers(r) + L"\t" +
+         (IsWindowEnabled(control) ? L"1" : L"0");
+}
+
+int Layout(HWND w) {
+  struct Walk { HWND top; } walk{w};
+  EnumChildWindows(
+      w,
+      [](HWND child, LPARAM p) -> BOOL {
+        Print(ControlLine(reinterpret_cast<Walk*>(p)->top, child));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return 0;
+}
+
+int Focus(HWND w) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) || !info.hwndFocus) return 1;
+  Print(ControlLine(w, info.hwndFocus));
+  return 0;
+}
+
+// Asks the window itself where its close button is, along the caption.
+int CloseBox(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  const int y = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  int first = -1, last = -1;
+  for (int x = r.right - 1; x > r.right - 100 && x > r.left; --x) {
+    DWORD_PTR hit = 0;
+    SendMessageTimeoutW(w, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
+    if (hit == HTCLOSE) {
+      if (last < 0) last = x;
+      first = x;
+    } else if (last >= 0) {
+      break;
+    }
+  }
+  if (last < 0) return 1;
+  Print(std::to_wstring((first + last) / 2) + L" " + std::to_wstring(y));
   return 0;
 }
 
@@ -191,6 +262,21 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (cmd == L"texts") return Texts(w);
+  if (cmd == L"client") {
+    Print(Numbers(ClientOnScreen(w)));
+    return 0;
+  }
+  if (cmd == L"layout") return Layout(w);
+  if (cmd == L"shown") return IsWindowVisible(w) ? 0 : 1;
+  if (cmd == L"dropped") {
+    HWND box = FindWindowExW(w, nullptr, L"ComboBox", nullptr);
+    for (HWND child = GetWindow(w, GW_CHILD); !box && child; child = GetWindow(child, GW_HWNDNEXT)) {
+      box = FindWindowExW(child, nullptr, L"ComboBox", nullptr);
+    }
+    return box && SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) ? 0 : 1;
+  }
+  if (cmd == L"focus") return Focus(w);
+  if (cmd == L"closebox") return CloseBox(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"click" && argc > 3) return Click(w, argv[3]);
   return 2;

@@ -133,6 +133,24 @@ TEST(ProgramVersions, BothProgramsCarryTheProductsVersionInEnglishAndJapanese) {
   }
 }
 
+// Unaware of DPI by its manifest, so that on a scaled display Windows draws
+// the dialog's GDI output at full resolution (GDI scaling); the session
+// makes itself aware at run time instead.
+TEST(HostResources, ManifestAsksForGdiScalingAndDeclaresNoDpiAwareness) {
+  HMODULE module = LoadLibraryExW(HostPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr) << "no application manifest";
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+  ASSERT_NE(bytes, nullptr);
+  const std::string manifest(bytes, SizeofResource(module, found));
+  FreeLibrary(module);
+  EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true</gdiScaling>"),
+            std::string::npos);
+  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+  EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+}
+
 // The program's resources, loaded as data for as long as a test needs them.
 class DataModule {
  public:

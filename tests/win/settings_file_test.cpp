@@ -9,6 +9,7 @@
 #include "host/app/ondrel_b.h"
 #include "host/app/paths.h"
 #include "host/settings/ini.h"
+#include "host/settings/text_win32.h"
 #include "host/app/names.h"
 
 namespace {
@@ -98,6 +99,17 @@ TEST_F(SettingsFile, SectionAndKeyNamesCountTo127Characters) {
   const std::wstring key(127, L'k');
   WriteIni(kMusicSection, key + L"IGNORED", L"v", path_);
   EXPECT_EQ(GetIni(kMusicSection, key, path_), L"v");
+}
+
+// What the settings file can hold exactly: no best-fit stand-ins ("é" would
+// otherwise come back as "e", naming another file).
+TEST(Cp932Exact, SpellsJapaneseAndRefusesWhatHasNoBytes) {
+  EXPECT_EQ(Ondrel_B::ToCp932Exact(L"C:\\音楽\\ﾘﾋﾟｰﾄ ①.mp3"),
+            std::string("C:\\\x89\xb9\x8a\x79\\\xd8\xcb\xdf\xb0\xc4 \x87\x40.mp3"));
+  EXPECT_EQ(Ondrel_B::ToCp932Exact(L""), std::string());
+  for (const wchar_t* text : {L"C:\\Music\\été.mp3", L"€", L"曲\u00a0", L"\U0001F3B5.wav"}) {
+    EXPECT_EQ(Ondrel_B::ToCp932Exact(text), std::nullopt) << testing::PrintToString(std::wstring(text));
+  }
 }
 
 TEST(FileExistsTest, FilesFoldersAndTrailingBackslash) {

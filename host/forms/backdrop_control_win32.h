@@ -1,0 +1,38 @@
+// A child control with no background of its own (label, image): each paint
+// starts from what its parent shows under it, then the control draws over
+// that. Presses of any mouse button are reported; it takes no focus.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace Forms {
+
+class BackdropControl {
+ public:
+  BackdropControl(const BackdropControl&) = delete;
+  BackdropControl& operator=(const BackdropControl&) = delete;
+
+  HWND hwnd() const { return window_; }
+
+  // Button mask: 1 left, 2 right, 4 middle.
+  std::function<void(int button)> MouseDown;
+
+ protected:
+  BackdropControl() = default;
+  virtual ~BackdropControl();
+
+  // A shown child window of its own class; false when it cannot be made.
+  bool CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds);
+  // Draws the control over its parent's picture, in client coordinates.
+  virtual void PaintOver(HDC dc, const RECT& area) const = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  void Paint(HDC target) const;
+
+  HWND window_ = nullptr;
+};
+
+}  // namespace Forms

@@ -1,0 +1,16 @@
+// The settings dialog's file chooser for the music file.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace Ondrel_B {
+
+// The platform's file-open dialog over owner, opening in folder. The path
+// to keep, as the settings file can hold it (see music_path.h); nothing
+// when the user cancels or the path cannot be kept.
+std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder);
+
+}  // namespace Ondrel_B

@@ -1,0 +1,21 @@
+#include "host/settings/music_path.h"
+
+namespace Ondrel_B {
+namespace {
+
+bool Keepable(std::wstring_view path, const ExactEncoder& encode) {
+  if (path.empty()) return false;
+  const auto bytes = encode(path);
+  return bytes && bytes->size() <= kMaxStoredPathBytes;
+}
+
+}  // namespace
+
+std::optional<std::wstring> StorablePath(std::wstring_view chosen, std::wstring_view short_form,
+                                         const ExactEncoder& encode) {
+  if (Keepable(chosen, encode)) return std::wstring(chosen);
+  if (Keepable(short_form, encode)) return std::wstring(short_form);
+  return std::nullopt;
+}
+
+}  // namespace Ondrel_B

@@ -1,0 +1,367 @@
+// Ondrel_P: the settings dialog titled "■Velnora■". The user chooses the
+// music source, the CD track to repeat and the music file; "設定" writes
+// them to the settings file, "ｷｬﾝｾﾙ" and the close button write nothing.
+// Every handler step that fails is skipped and the next one runs.
+#include "host/settings/settings_dialog_win32.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/app/names.h"
+#include "host/app/ondrel_b.h"
+#include "host/app/paths.h"
+#include "host/app/zoom_win32.h"
+#include "host/forms/access_keys_win32.h"
+#include "host/forms/app_pointer_win32.h"
+#include "host/forms/combo_box_win32.h"
+#include "host/forms/form_win32.h"
+#include "host/forms/image_win32.h"
+#include "host/forms/label_win32.h"
+#include "host/forms/message_watch_win32.h"
+#include "host/forms/picture_box_win32.h"
+#include "host/forms/property_bag.h"
+#include "host/forms/shape_win32.h"
+#include "host/forms/tab_order_win32.h"
+#include "host/forms/widget_site.h"
+#include "host/settings/banner_counter.h"
+#include "host/settings/bgm_choice.h"
+#include "host/settings/dialog_pictures_win32.h"
+#include "host/settings/dialog_place.h"
+#include "host/settings/ini.h"
+#include "host/settings/music_file_chooser_win32.h"
+#include "host/settings/number_text.h"
+#include "host/settings/repeat_text.h"
+#include "host/widgets/cc_xp_button_win32.h"
+#include "host/widgets/gfx_frame_x_win32.h"
+#include "velnora_version.h"
+
+namespace Ondrel_B {
+namespace {
+
+using Widgets::ccXPButton;
+using Widgets::GFXFrameX;
+
+constexpr COLORREF kBackground = 0x00E0E0E0;
+constexpr int kClientWidth = 522, kClientHeight = 265;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+const Forms::FontDesc kFont{L"ＭＳ Ｐゴシック", 9.75f, 400, 128};
+// The maker and the version the program's resources carry.
+constexpr wchar_t kCredit[] = L"Velnora " VELNORA_VERSION_TEXT L"  © Velnora Project";
+
+RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+
+// Fixed dialog frame around a client area of 522 x 265 pixels.
+Forms::FormLook DialogLook() {
+  RECT outer = At(0, 0, kClientWidth, kClientHeight);
+  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+  return Forms::FormLook{kDialogTitle, kStyle, kExStyle, kBackground, 0, 0, outer.right - outer.left,
+                         outer.bottom - outer.top};
+}
+
+// The three source choices: a mark and a label each, by index (the stored
+// source); on screen the rows run CD, none, file.
+struct ChoiceRow {
+  int top;
+  const wchar_t* text;
+};
+constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L"なし"}, {52, L"音楽CD"}, {92, L"MP3、WAV"}}};
+
+// COM for the file chooser and the shell, for the dialog's life.
+class ComScope {
+ public:
+  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComScope() {
+    if (ok_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool ok_;
+};
+
+class Ondrel_P final : public Forms::Form {
+ public:
+  Ondrel_P() : Form(DialogLook()) {}
+
+  bool PreTranslate(MSG& msg) override;
+
+ private:
+  void OnLoad() override;
+  bool OnQueryUnload() override;
+  void OnUnload() override;
+  bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+  void BuildControls();
+  void BuildFrameControls(HWND frame);
+  void BuildFormControls();
+  Forms::WidgetSite& NewSite(const wchar_t* name);
+  std::unique_ptr<ccXPButton> NewButton(const wchar_t* name, HWND container, const RECT& bounds,
+                                        const std::wstring& caption);
+  void WatchDefaultLook(ccXPButton& button, size_t slot);
+  void ShowDefaultLook(HWND focus);
+
+  void PlaceWindow();
+  void ShowChoice(int16_t kind);
+  void OnChoicePressed(int16_t kind);
+  void OnFileClick();
+  void OnSetClick();
+  void OnBannerClick();
+  void OnTimer1();
+
+  // Declared first, gone last: what the controls show.
+  DialogPictures pictures_;
+  Forms::GdiObject<HFONT> font_;
+  Forms::ControlList controls_;
+  std::vector<std::unique_ptr<Forms::WidgetSite>> sites_;
+
+  std::unique_ptr<GFXFrameX> GFXFrameX1;
+  std::array<Forms::Shape, 2> Sh;
+  Forms::Label lbl15, lbl14, lbl7, lbl_Fname;
+  std::array<Forms::Image, 3> Img_BGM;
+  std::array<Forms::Label, 3> lbl_BGM;
+  Forms::ComboBox BGM_Repeat;
+  std::unique_ptr<ccXPButton> Cmd_File, Cmd_Set, Cmd_Can;
+  Forms::WidgetSite* set_site_ = nullptr;
+  std::array<Forms::PictureBox, 2> Pic_m;
+  std::array<Forms::MessageWatch, 4> focus_watches_;
+  Forms::TabOrder tab_order_;
+
+  Forms::Timer& Timer1 = AddTimer(100, [this] { OnTimer1(); });
+  int16_t counter_ = 0;  // banner animation
+};
+
+Forms::WidgetSite& Ondrel_P::NewSite(const wchar_t* name) {
+  sites_.push_back(std::make_unique<Forms::WidgetSite>(name, Forms::ParentForm{hwnd(), false, &controls_},
+                                                       Forms::Ambient{kBackground, false, true}));
+  return *sites_.back();
+}
+
+std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND container, const RECT& bounds,
+                                                const std::wstring& caption) {
+  auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds);
+  Forms::PropertyBag bag;
+  bag.Write(L"Caption", caption, std::wstring(L"&OK"));
+  bag.Write(L"Font", kFont, std::wstring(L"Verdana"));
+  button->ReadProperties(bag);
+  controls_.Add(button.get());
+  return button;
+}
+
+void Ondrel_P::BuildControls() {
+  pictures_.Load();
+  font_.reset(Widgets::CreateFontFor(kFont));
+  if (pictures_.icon) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon));
+  if (pictures_.small_icon) {
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.small_icon));
+  }
+
+  // The frame stores nothing but its shadow depth.
+  GFXFrameX1 = std::make_unique<GFXFrameX>(NewSite(L"GFXFrameX1"), hwnd(), At(12, 12, 501, 173));
+  Forms::PropertyBag frame_bag;
+  frame_bag.Write(L"ShadowDepth", int16_t{7}, int16_t{5});
+  GFXFrameX1->ReadProperties(frame_bag);
+  controls_.Add(GFXFrameX1.get());
+
+  BuildFrameControls(GFXFrameX1->hWnd());
+  BuildFormControls();
+
+  for (HWND control : {BGM_Repeat.hwnd(), Cmd_File->hWnd(), Cmd_Set->hWnd(), Cmd_Can->hWnd(), Pic_m[0].hwnd(),
+                       Pic_m[1].hwnd()}) {
+    tab_order_.Add(control);
+  }
+}
+
+void Ondrel_P::BuildFrameControls(HWND frame) {
+  // The engraved plate behind the heading: its outlines above the heading's label.
+  Sh[0].Create(frame, At(20, 16, 113, 21), RGB(0, 0, 0));
+  Sh[1].Create(frame, At(20, 16, 113, 21), RGB(255, 255, 255));
+  Forms::LabelLook look{font_.get()};
+  Forms::LabelLook centred = look;
+  centred.centred = true;
+  lbl15.Create(frame, At(20, 20, 111, 13), centred, L"BGM");
+
+  Forms::LabelLook sized = look;
+  sized.auto_size = true;
+  for (int16_t i = 0; i < 3; ++i) {
+    Img_BGM[i].Create(frame, At(28, kChoiceRows[i].top, 13, 13));
+    lbl_BGM[i].Create(frame, At(44, kChoiceRows[i].top, 0, 0), sized, kChoiceRows[i].text);
+    Img_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
+    lbl_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
+  }
+  BGM_Repeat.Create(frame, 96, 48, 41, font_.get());
+  lbl14.Create(frame, At(140, 52, 0, 0), sized, L"曲目をﾘﾋﾟｰﾄ");
+
+  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), L"...");
+  Cmd_File->Click = [this] { OnFileClick(); };
+  Forms::LabelLook framed = look;
+  framed.border = true;
+  lbl_Fname.Create(frame, At(72, 112, 397, 33), framed, L"");
+
+  Sh[0].BringToFront();
+  Sh[1].BringToFront();
+}
+
+void Ondrel_P::BuildFormControls() {
+  Cmd_Set = NewButton(L"Cmd_Set", hwnd(), At(144, 192, 113, 33), L"設定");
+  set_site_ = sites_.back().get();
+  Cmd_Set->Click = [this] { OnSetClick(); };
+  Cmd_Can = NewButton(L"Cmd_Can", hwnd(), At(260, 192, 113, 33), L"ｷｬﾝｾﾙ");
+  Cmd_Can->Click = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
+  // Enter clicks "設定" unless another button has the focus; Escape clicks "ｷｬﾝｾﾙ".
+  Forms::SetDefaultWidget(Cmd_Set->hWnd(), true);
+  Forms::SetCancelWidget(Cmd_Can->hWnd(), true);
+  set_site_->SetDisplayAsDefault(true);
+  WatchDefaultLook(*Cmd_File, 0);
+  WatchDefaultLook(*Cmd_Can, 2);
+
+  const std::array<int, 2> banner_left{12, 384};
+  for (size_t i = 0; i < Pic_m.size(); ++i) {
+    Pic_m[i].Create(hwnd(), 123, 52);
+    Pic_m[i].Clear(RGB(0, 0, 0));  // black until its first frame
+    Pic_m[i].SetMousePointer(pictures_.hand);
+    Pic_m[i].SetTabStop(true);
+    Pic_m[i].Click = [this] { OnBannerClick(); };
+    Pic_m[i].ShowAt(banner_left[i], 192);
+  }
+
+  Forms::LabelLook credit{font_.get()};
+  credit.auto_size = true;
+  lbl7.Create(hwnd(), At(172, 232, 0, 0), credit, kCredit);
+}
+
+// "設定" shows as the default button while no other button has the focus.
+void Ondrel_P::WatchDefaultLook(ccXPButton& button, size_t slot) {
+  HWND window = button.hWnd();
+  focus_watches_[slot].Start(window, WM_SETFOCUS, [this, window](UINT, WPARAM, LPARAM) { ShowDefaultLook(window); });
+  focus_watches_[slot + 1].Start(window, WM_KILLFOCUS, [this](UINT, WPARAM wparam, LPARAM) {
+    ShowDefaultLook(reinterpret_cast<HWND>(wparam));
+  });
+}
+
+void Ondrel_P::ShowDefaultLook(HWND focus) {
+  const bool other_button = focus && (focus == Cmd_File->hWnd() || focus == Cmd_Can->hWnd());
+  if (set_site_ && set_site_->ambient().display_as_default == other_button) {
+    set_site_->SetDisplayAsDefault(!other_button);
+  }
+}
+
+bool Ondrel_P::PreTranslate(MSG& msg) {
+  // The repeat box's open list keeps Enter and Escape for itself.
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) && BGM_Repeat.Dropped()) {
+    return false;
+  }
+  return tab_order_.PreTranslate(msg) || Form::PreTranslate(msg);
+}
+
+bool Ondrel_P::OnMessage(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
+  if (message != WM_ACTIVATE) return false;
+  // The focus goes back to the control that had it, or to the first that takes it.
+  tab_order_.Activated(LOWORD(wparam) != WA_INACTIVE);
+  result = 0;
+  return true;
+}
+
+void Ondrel_P::PlaceWindow() {
+  RECT outer{};
+  if (!GetWindowRect(hwnd(), &outer)) return;
+  const DialogPlacement at = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                         outer.right - outer.left, outer.bottom - outer.top);
+  SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Ondrel_P::OnLoad() {
+  BuildControls();
+  SharedState& s = Shared();
+
+  PlaceWindow();
+  const RECT plate = Sh[0].Bounds();
+  Sh[1].Move(plate.left + 1, plate.top + 1);
+  BGM_Repeat.SetEnabled(false);
+  ShowChoice(s.BgmKind);
+  BGM_Repeat.SetText(RepeatText(s.BgmRepeat));
+  BGM_Repeat.AddItems(RepeatEntries());
+  lbl_Fname.SetText(s.BgmFile);
+
+  POINT mouse{};
+  s.ZoomPoint = GetCursorPos(&mouse) ? Point16{static_cast<int16_t>(mouse.x), static_cast<int16_t>(mouse.y)}
+                                     : Point16{};
+  ZoomOpen(hwnd());
+  Forms::SetAppMousePointer(Forms::MousePointer::Default);
+  Timer1.SetEnabled(true);
+}
+
+// Marks and enabled controls for a source; one outside 0 to 2 chooses nothing.
+void Ondrel_P::ShowChoice(int16_t kind) {
+  const ChoiceLook look = LookOfChoice(kind);
+  for (int i = 0; i < 3; ++i) Img_BGM[i].SetPicture(pictures_.marks[0].get());
+  if (look.chosen >= 0) Img_BGM[look.chosen].SetPicture(pictures_.marks[1].get());
+  if (look.repeat_enabled) BGM_Repeat.SetEnabled(true);
+  Cmd_File->SetEnabled(look.file_enabled);
+}
+
+// Any mouse button, on the press: the choice takes effect at once.
+void Ondrel_P::OnChoicePressed(int16_t kind) {
+  Shared().BgmKind = kind;
+  Cmd_File->SetEnabled(false);
+  BGM_Repeat.SetEnabled(false);
+  ShowChoice(kind);
+}
+
+void Ondrel_P::OnFileClick() {
+  SharedState& s = Shared();
+  const auto chosen = ChooseMusicFile(hwnd(), s.BgmFolder);
+  if (!chosen) return;  // cancelled, or a path the settings file cannot hold: the previous file stays
+  s.BgmFile = *chosen;
+  lbl_Fname.SetText(s.BgmFile);
+  s.BgmFolder = DirOf(s.BgmFile);
+}
+
+void Ondrel_P::OnSetClick() {
+  SharedState& s = Shared();
+  WriteIni(kMusicSection, kBgmKindKey, SignColumn(s.BgmKind), kSettingsFile);
+  // Read whether or not the box is enabled.
+  s.BgmRepeat = RepeatFromText(BGM_Repeat.Text());
+  WriteIni(kMusicSection, kBgmRepeatKey, SignColumn(s.BgmRepeat), kSettingsFile);
+  WriteIni(kMusicSection, kBgmFileKey, s.BgmFile, kSettingsFile);
+  // Closed once the button's own handling is over.
+  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void Ondrel_P::OnBannerClick() {
+  Forms::SetAppMousePointer(Forms::MousePointer::Hourglass);
+  ShellExecuteW(hwnd(), L"open", kMakerPage, L"", L"", SW_SHOWNORMAL);
+  Forms::SetAppMousePointer(Forms::MousePointer::Default);
+}
+
+void Ondrel_P::OnTimer1() {
+  const BannerTick tick = NextBannerTick(counter_);
+  counter_ = tick.counter;
+  if (tick.box >= 0) Pic_m[tick.box].ShowPicture(pictures_.banner[tick.frame - 1].get());
+}
+
+// However the dialog closes; the close is never refused.
+bool Ondrel_P::OnQueryUnload() {
+  Timer1.SetEnabled(false);
+  return true;
+}
+
+void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
+
+}  // namespace
+
+void ShowSettingsDialog() {
+  ComScope com;
+  Ondrel_P dialog;
+  if (dialog.Load()) dialog.ShowModal();
+}
+
+}  // namespace Ondrel_B
