@@ -8,24 +8,11 @@
 #include <vector>
 
 #include "assets/resource_ids.h"
+#include "host/forms/com_scope_win32.h"
 #include "host/preview/picture_scale.h"
 
 namespace Ondrel_B {
 namespace {
-
-// COM for the length of one decode.
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (ok_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
 
 template <typename T>
 class ComPtr {
@@ -68,7 +55,7 @@ bool OpenResourceStream(ComPtr<IStream>& stream, DWORD& size) {
 
 // The decoded picture as 32-bit top-down pixels.
 bool DecodePicture(std::vector<uint32_t>& pixels, int& width, int& height) {
-  ComScope com;
+  Forms::ComScope com;  // for the length of one decode
   ComPtr<IStream> stream;
   DWORD size = 0;
   if (!OpenResourceStream(stream, size)) return false;

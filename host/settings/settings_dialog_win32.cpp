@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <array>
@@ -20,6 +19,7 @@
 #include "host/app/zoom_win32.h"
 #include "host/forms/access_keys_win32.h"
 #include "host/forms/app_pointer_win32.h"
+#include "host/forms/com_scope_win32.h"
 #include "host/forms/combo_box_win32.h"
 #include "host/forms/form_win32.h"
 #include "host/forms/image_win32.h"
@@ -73,20 +73,6 @@ struct ChoiceRow {
   const wchar_t* text;
 };
 constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L"なし"}, {52, L"音楽CD"}, {92, L"MP3、WAV"}}};
-
-// COM for the file chooser and the shell, for the dialog's life.
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-  ~ComScope() {
-    if (ok_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
 
 class Ondrel_P final : public Forms::Form {
  public:
@@ -359,7 +345,7 @@ void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
 }  // namespace
 
 void ShowSettingsDialog() {
-  ComScope com;
+  Forms::ComScope com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the file chooser and the shell
   Ondrel_P dialog;
   if (dialog.Load()) dialog.ShowModal();
 }
