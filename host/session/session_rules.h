@@ -9,7 +9,8 @@ namespace Ondrel_B {
 
 // What the session plays, decided once from the music settings: the music
 // file's kind is its last three characters, upper-cased ("song.Mp3" is MP3);
-// any other ending, an empty file or another source plays nothing.
+// any other ending, an empty file, a path the media devices may not receive
+// (a double quote or a control character in it) or another source plays nothing.
 enum class MusicChoice { None, Cd, Mp3, Wav };
 MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile);
 

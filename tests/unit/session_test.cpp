@@ -53,6 +53,9 @@ TEST(Session, MusicIsChosenOnceFromSourceAndUpperCasedEnding) {
       {1, L"", MusicChoice::Cd},                     {1, L"C:\\m\\song.mp3", MusicChoice::Cd},
       {0, L"C:\\m\\song.mp3", MusicChoice::None}, {7, L"C:\\m\\song.wav", MusicChoice::None},
       {-1, L"song.mp3", MusicChoice::None},
+      // Paths the media devices must not receive: nothing plays, whatever the ending.
+      {2, L"C:\\m\\a\"b.mp3", MusicChoice::None}, {2, L"C:\\m\\x.mp3\" wait \"y.wav", MusicChoice::None},
+      {2, L"C:\\m\\tab\t.wav", MusicChoice::None}, {1, L"C:\\m\\a\"b.mp3", MusicChoice::Cd},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ChooseMusic(c.kind, c.file), c.choice) << c.kind << " " << testing::PrintToString(std::wstring(c.file));
