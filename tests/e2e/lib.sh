@@ -125,13 +125,16 @@ finish() { echo "scenario passed: $CHECKS checks"; }
 # that Wine's screen grab sees.
 desktop_picture() { timeout 10 display -window root "$1" >/dev/null 2>&1 || true; }
 
-# unix_pid_of TEXT: the Unix process id of the newest Wine process whose
-# command line holds TEXT (for a program started inside Wine, not by the scenario).
+# unix_pid_of TEXT: the Unix process id of the newest Wine process of this
+# scenario's prefix whose command line holds TEXT (for a program started
+# inside Wine, not by the scenario). Other test runs on the machine have
+# programs of the same names in prefixes of their own.
 unix_pid_of() {
   local d found=""
-  for d in $(ls -d /proc/[0-9]* | sort -t/ -k3 -n); do
+  for d in $(ls -d /proc/[0-9]* 2>/dev/null | sort -t/ -k3 -n); do
     alive "${d#/proc/}" || continue
-    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" && found=${d#/proc/}
+    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" || continue
+    tr '\0' '\n' <"$d/environ" 2>/dev/null | grep -q -x -F -- "WINEPREFIX=$WINEPREFIX" && found=${d#/proc/}
   done
   [ -n "$found" ] && echo "$found"
 }
