@@ -23,4 +23,10 @@ bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning
   return msSinceStart >= kRendererGraceMs;
 }
 
+uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWindowSeen, uint32_t msSinceClose) {
+  if (windowNow) return msSinceWindowSeen < kSnapshotReadMs ? kSnapshotReadMs - msSinceWindowSeen : 0;
+  if (stillStarting) return msSinceClose < kSnapshotReadMs ? kSnapshotReadMs - msSinceClose : 0;
+  return 0;
+}
+
 }  // namespace Ondrel_B

@@ -24,4 +24,17 @@ inline constexpr uint32_t kRendererGraceMs = 10000;
 // or ended before a check saw its window), or after the grace time.
 bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart);
 
+// How long a renderer still running when the session closes is given to
+// have read the snapshot, counted from its window's appearance: it reads the
+// file once, right after it shows its window.
+inline constexpr uint32_t kSnapshotReadMs = 2000;
+
+// Milliseconds the closing session still waits before it deletes the
+// snapshot; 0 to delete it now. A renderer window up now is given
+// kSnapshotReadMs from when it was first seen; a renderer still starting
+// without a window is waited for up to kSnapshotReadMs from the close (and,
+// once its window appears, the time after that). A renderer that has ended,
+// or never started, needs nothing.
+uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWindowSeen, uint32_t msSinceClose);
+
 }  // namespace Ondrel_B

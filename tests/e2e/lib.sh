@@ -119,6 +119,18 @@ ini_value() {
 
 screen_size() { probe metrics | awk '{print $1 " " $2}'; }
 
+# snapshot_gone WHAT: neither the snapshot nor its temporary file is left.
+snapshot_gone() {
+  [ ! -e "$SNAPSHOT_FILE" ] && [ ! -L "$SNAPSHOT_FILE" ] || fail "$1: the snapshot is still there"
+  [ ! -e "$SNAPSHOT_FILE.new" ] && [ ! -L "$SNAPSHOT_FILE.new" ] || fail "$1: the snapshot's temporary file is still there"
+  pass "$1: the snapshot and its temporary file are gone"
+}
+
+# colour_count COLOUR FILE: pixels of exactly that colour (RRGGBB) in a picture.
+colour_count() {
+  convert "$2" -format %c histogram:info:- | grep -i "#$1 " | awk -F: '{s += $1} END {print s + 0}'
+}
+
 finish() { echo "scenario passed: $CHECKS checks"; }
 
 # desktop_picture FILE: shows a picture on the X root window, the desktop

@@ -80,4 +80,24 @@ TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {
   }
 }
 
+TEST(Session, SnapshotIsKeptOnlyWhileARunningRendererMayStillReadIt) {
+  struct Case { bool now, starting; uint32_t sinceSeen, sinceClose, wait; };
+  const Case cases[] = {
+      {false, false, 0, 0, 0},                   // renderer gone (Escape, killed, never started): at once
+      {false, false, 100, 0, 0},                 // seen and gone meanwhile
+      {true, false, 0, 0, kSnapshotReadMs},      // window just appeared: the whole time
+      {true, false, 1500, 0, 500},               // the rest of it
+      {true, false, kSnapshotReadMs, 0, 0},      // long up: read long ago
+      {true, false, 60000, 0, 0},
+      {false, true, 0, 0, kSnapshotReadMs},      // still starting: waited for from the close
+      {false, true, 0, 1200, 800},
+      {false, true, 0, kSnapshotReadMs, 0},      // and no longer
+      {false, true, 0, 9999, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SnapshotWaitMs(c.now, c.starting, c.sinceSeen, c.sinceClose), c.wait)
+        << c.now << c.starting << " " << c.sinceSeen << " " << c.sinceClose;
+  }
+}
+
 }  // namespace
