@@ -42,7 +42,7 @@ std::optional<std::string> NumberShape(std::wstring_view s) {
 // close to zero rather than too large, that is whether its first nonzero
 // digit stands below the units place.
 bool BelowOne(const std::string& shape) {
-  long long place = 0;  // place of the units digit, counted from the first digit
+  long long place = 0;   // digits before the point: the units digit is the place-th
   long long first = -1;  // index of the first nonzero digit among all digits
   long long index = 0;
   size_t i = (shape[0] == '-') ? 1 : 0;
@@ -83,8 +83,8 @@ std::optional<int16_t> ReadWholeNumber(std::wstring_view text) {
   double parsed = 0;
   const auto [end, err] = std::from_chars(shape->data(), shape->data() + shape->size(), parsed);
   if (end != shape->data() + shape->size()) return std::nullopt;
-  // A number nearer zero than any double reads as zero, as the number it is;
-  // only one too large for a double is out of range.
+  // A number nearer zero than any double holds reads as a double would:
+  // zero. Only one too large for a double is out of range.
   if (err == std::errc::result_out_of_range && BelowOne(*shape)) return int16_t{0};
   if (err != std::errc()) return std::nullopt;
   const double value = std::floor(parsed);
