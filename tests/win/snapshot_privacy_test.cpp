@@ -12,10 +12,13 @@
 #include "host/forms/surface_win32.h"
 #include "host/session/private_file_security_win32.h"
 #include "host/session/snapshot_file_win32.h"
+#include "tests/win/test_files.h"
 
 namespace {
 
 using Ondrel_B::SnapshotTempPath;
+using velnora_test::ReadFileText;
+using velnora_test::WriteFileText;
 
 std::vector<uint8_t> Sid(WELL_KNOWN_SID_TYPE type) {
   DWORD size = SECURITY_MAX_SID_SIZE;
@@ -139,38 +142,20 @@ TEST_F(SnapshotPrivacy, TheWrittenFileKeepsThatDacl) {
   ExpectPrivate(grants);
 }
 
-std::string ReadAll(const std::wstring& name) {
-  std::string bytes;
-  HANDLE h = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return bytes;
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
-  CloseHandle(h);
-  return bytes;
-}
-
-bool WriteText(const std::wstring& name, const std::string& text) {
-  HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD put = 0;
-  const bool ok = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &put, nullptr) && put == text.size();
-  CloseHandle(h);
-  return ok;
-}
-
 // What may lie under the temporary name from an earlier run or another user:
 // each is removed, never written through, and the snapshot is written new.
 TEST_F(SnapshotPrivacy, WhatLiesUnderTheTemporaryNameIsRemovedNotFollowed) {
   const std::wstring temp = SnapshotTempPath(path);
   const std::wstring victim = dir + L"\\victim.txt";
-  ASSERT_TRUE(WriteText(victim, "not yours"));
+  ASSERT_TRUE(WriteFileText(victim, "not yours"));
   struct Plant {
     const char* what;
     bool (*make)(const std::wstring& temp, const std::wstring& victim);
   } plants[] = {
-      {"a stale temporary file", [](const std::wstring& t, const std::wstring&) { return WriteText(t, "stale"); }},
-      {"an empty folder", [](const std::wstring& t, const std::wstring&) { return CreateDirectoryW(t.c_str(), nullptr) != 0; }},
+      {"a stale temporary file",
+       [](const std::wstring& t, const std::wstring&) { return WriteFileText(t, "stale"); }},
+      {"an empty folder",
+       [](const std::wstring& t, const std::wstring&) { return CreateDirectoryW(t.c_str(), nullptr) != 0; }},
       {"a hard link to another file",
        [](const std::wstring& t, const std::wstring& v) { return CreateHardLinkW(t.c_str(), v.c_str(), nullptr) != 0; }},
       {"a symbolic link to another file",
@@ -184,18 +169,18 @@ TEST_F(SnapshotPrivacy, WhatLiesUnderTheTemporaryNameIsRemovedNotFollowed) {
       continue;
     }
     ASSERT_TRUE(Ondrel_B::WriteSnapshotFile(image, path));
-    EXPECT_EQ(ReadAll(victim), "not yours");
-    EXPECT_EQ(ReadAll(path).substr(0, 2), "BM");
+    EXPECT_EQ(ReadFileText(victim), "not yours");
+    EXPECT_EQ(ReadFileText(path).substr(0, 2), "BM");
     EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
   }
   // A folder that is not empty cannot be removed: no snapshot then, and nothing of ours left.
   Ondrel_B::DeleteSnapshotFiles(path);
   ASSERT_TRUE(CreateDirectoryW(temp.c_str(), nullptr));
   const std::wstring inside = temp + L"\\keep.txt";
-  ASSERT_TRUE(WriteText(inside, "kept"));
+  ASSERT_TRUE(WriteFileText(inside, "kept"));
   EXPECT_FALSE(Ondrel_B::WriteSnapshotFile(image, path));
   EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(ReadAll(inside), "kept");
+  EXPECT_EQ(ReadFileText(inside), "kept");
   DeleteFileW(inside.c_str());
   RemoveDirectoryW(temp.c_str());
   DeleteFileW(victim.c_str());
@@ -204,17 +189,17 @@ TEST_F(SnapshotPrivacy, WhatLiesUnderTheTemporaryNameIsRemovedNotFollowed) {
 // A link planted under the snapshot's own name is replaced by the snapshot.
 TEST_F(SnapshotPrivacy, ALinkUnderTheSnapshotNameIsReplacedNotFollowed) {
   const std::wstring victim = dir + L"\\victim.txt";
-  ASSERT_TRUE(WriteText(victim, "not yours"));
+  ASSERT_TRUE(WriteFileText(victim, "not yours"));
   if (!CreateHardLinkW(path.c_str(), victim.c_str(), nullptr)) GTEST_SKIP() << "no hard links here";
   ASSERT_TRUE(Ondrel_B::WriteSnapshotFile(image, path));
-  EXPECT_EQ(ReadAll(victim), "not yours");
-  EXPECT_EQ(ReadAll(path).substr(0, 2), "BM");
+  EXPECT_EQ(ReadFileText(victim), "not yours");
+  EXPECT_EQ(ReadFileText(path).substr(0, 2), "BM");
   DeleteFileW(victim.c_str());
 }
 
 TEST_F(SnapshotPrivacy, DeletingRemovesTheSnapshotAndItsTemporaryFile) {
   ASSERT_TRUE(Ondrel_B::WriteSnapshotFile(image, path));
-  ASSERT_TRUE(WriteText(SnapshotTempPath(path), "left over"));
+  ASSERT_TRUE(WriteFileText(SnapshotTempPath(path), "left over"));
   Ondrel_B::DeleteSnapshotFiles(path);
   EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesW(SnapshotTempPath(path).c_str()), INVALID_FILE_ATTRIBUTES);
