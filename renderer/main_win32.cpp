@@ -3,6 +3,7 @@
 // queue becomes a frame, until Escape or WM_CLOSE destroys the window.
 #include <windows.h>
 
+#include "renderer/clock.h"
 #include "renderer/gl_api.h"
 #include "renderer/names.h"
 #include "renderer/render.h"
@@ -53,8 +54,8 @@ void OnPaint(HWND window) {
   if (!app.renderingEnabled) return;
   LARGE_INTEGER now{};
   QueryPerformanceCounter(&now);
-  app.scene.t = static_cast<float>(static_cast<double>(now.QuadPart - app.start.QuadPart) /
-                                   static_cast<double>(app.frequency.QuadPart));
+  app.scene.t = AnimationTime(static_cast<double>(now.QuadPart - app.start.QuadPart) /
+                              static_cast<double>(app.frequency.QuadPart));
   RenderFrame(app.scene);
   SwapBuffers(app.dc);
   ValidateRect(window, nullptr);

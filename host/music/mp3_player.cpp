@@ -4,15 +4,15 @@
 
 #include "host/music/mci_seam.h"
 #include "host/music/mci_command.h"
+#include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
 #include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 
 void Mp3Open() {
-  // Quoted, so that a path with blanks stays one argument.
-  const std::wstring open = L"open \"" + Ondrel_B::Shared().BgmFile + L"\" type MPEGVideo Alias MP3Play";
-  if (SendMciString(open, 0).code == 0) SendMciString(L"play MP3Play", 0);
+  const auto open = PathCommand(L"open ", Ondrel_B::Shared().BgmFile, L" type MPEGVideo Alias MP3Play");
+  if (open && SendMciString(*open, 0).code == 0) SendMciString(L"play MP3Play", 0);
 }
 
 bool Mp3IsPlaying() {

@@ -2,15 +2,17 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
 #include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 
 void PlayWav() {
+  const std::wstring& file = Ondrel_B::Shared().BgmFile;
   // Without a waveform device there is nothing to play on.
-  if (waveOutGetNumDevs() == 0) return;
-  PlaySoundW(Ondrel_B::Shared().BgmFile.c_str(), nullptr, SND_ASYNC | SND_LOOP);
+  if (!IsPlayablePath(file) || waveOutGetNumDevs() == 0) return;
+  PlaySoundW(file.c_str(), nullptr, SND_ASYNC | SND_LOOP);
 }
 
 void StopWav() { PlaySoundW(nullptr, nullptr, 0); }

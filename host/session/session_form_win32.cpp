@@ -28,7 +28,9 @@ class Ondrel_S final : public Forms::Form {
   void StartRenderer();
   void StartMusic();
   void WatchRenderer();
+  bool RendererWindowUp();
   bool RendererStillStarting() const;
+  void ReleaseSnapshot();
 
   // The snapshot's rows as the bitmap file stores them.
   Forms::PictureBox Master{Forms::SurfaceFormat{24, true}};
@@ -46,6 +48,7 @@ class Ondrel_S final : public Forms::Form {
   HANDLE rendererProcess_ = nullptr;
   bool rendererSeen_ = false;
   DWORD rendererStartedAt_ = 0;
+  DWORD rendererSeenAt_ = 0;  // when its window was first seen
 };
 
 void Ondrel_S::OnLoad() {
@@ -69,7 +72,7 @@ void Ondrel_S::TakeSnapshot() {
   }
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
-  if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteFileW(kSnapshotFile);
+  if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
 }
 
 void Ondrel_S::StartRenderer() {
@@ -114,15 +117,23 @@ void Ondrel_S::StartMusic() {
   }
 }
 
-void Ondrel_S::WatchRenderer() {
+// Whether the renderer's window is up now; notes when it was first seen.
+bool Ondrel_S::RendererWindowUp() {
   const bool windowNow = FindWindowW(nullptr, kRendererTitle) != nullptr;
-  const bool ended =
-      RendererHasEnded(windowNow, rendererSeen_, RendererStillStarting(), GetTickCount() - rendererStartedAt_);
   if (windowNow && !rendererSeen_) {
     rendererSeen_ = true;
+    rendererSeenAt_ = GetTickCount();
     if (rendererProcess_) CloseHandle(rendererProcess_);  // from now on the window alone tells
     rendererProcess_ = nullptr;
   }
+  return windowNow;
+}
+
+void Ondrel_S::WatchRenderer() {
+  const bool seenBefore = rendererSeen_;
+  const bool stillStarting = RendererStillStarting();
+  const bool windowNow = RendererWindowUp();
+  const bool ended = RendererHasEnded(windowNow, seenBefore, stillStarting, GetTickCount() - rendererStartedAt_);
   if (ended) {
     Timer3.SetEnabled(false);
     Close();
@@ -142,9 +153,26 @@ bool Ondrel_S::OnQueryUnload() {
     Ondrel_BGM::Mp3Stop();
   }
   if (Shared().ModeLetter == L'S') ShowCursor(TRUE);
+  ReleaseSnapshot();
   if (rendererProcess_) CloseHandle(rendererProcess_);
   rendererProcess_ = nullptr;
   return true;
+}
+
+// The user's screen does not outlive the session. A renderer still running
+// (the session closed from outside) first gets its time to have read it;
+// the wait is bounded and serves no messages.
+void Ondrel_S::ReleaseSnapshot() {
+  const DWORD closedAt = GetTickCount();
+  for (;;) {
+    const bool windowNow = RendererWindowUp();
+    const DWORD now = GetTickCount();
+    const uint32_t wait = SnapshotWaitMs(windowNow, !windowNow && RendererStillStarting(), now - rendererSeenAt_,
+                                         now - closedAt);
+    if (wait == 0) break;
+    Sleep(wait < 50 ? wait : 50);
+  }
+  DeleteSnapshotFiles(kSnapshotFile);
 }
 
 }  // namespace

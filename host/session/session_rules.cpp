@@ -2,12 +2,15 @@
 
 #include "host/app/ascii.h"
 #include "host/app/ondrel_b.h"
+#include "host/music/media_path.h"
 
 namespace Ondrel_B {
 
 MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile) {
   if (bgmKind == kBgmCd) return MusicChoice::Cd;
-  if (bgmKind != kBgmFile) return MusicChoice::None;
+  // A path the media devices must not receive plays nothing, and then no
+  // music operation runs at all.
+  if (bgmKind != kBgmFile || !Ondrel_BGM::IsPlayablePath(bgmFile)) return MusicChoice::None;
   const std::wstring ending = AsciiUpper(std::wstring(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3)));
   if (ending == L"WAV") return MusicChoice::Wav;
   if (ending == L"MP3") return MusicChoice::Mp3;
@@ -18,6 +21,12 @@ bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning
   if (windowNow) return false;
   if (windowSeenBefore || !processRunning) return true;
   return msSinceStart >= kRendererGraceMs;
+}
+
+uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWindowSeen, uint32_t msSinceClose) {
+  if (windowNow) return msSinceWindowSeen < kSnapshotReadMs ? kSnapshotReadMs - msSinceWindowSeen : 0;
+  if (stillStarting) return msSinceClose < kSnapshotReadMs ? kSnapshotReadMs - msSinceClose : 0;
+  return 0;
 }
 
 }  // namespace Ondrel_B

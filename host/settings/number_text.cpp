@@ -38,6 +38,35 @@ std::optional<std::string> NumberShape(std::wstring_view s) {
   return out;
 }
 
+// For a well-shaped number that a double cannot hold: whether it is too
+// close to zero rather than too large, that is whether its first nonzero
+// digit stands below the units place.
+bool BelowOne(const std::string& shape) {
+  long long place = 0;   // digits before the point: the units digit is the place-th
+  long long first = -1;  // index of the first nonzero digit among all digits
+  long long index = 0;
+  size_t i = (shape[0] == '-') ? 1 : 0;
+  bool point = false;
+  for (; i < shape.size() && shape[i] != 'e' && shape[i] != 'E'; ++i) {
+    if (shape[i] == '.') {
+      point = true;
+      continue;
+    }
+    if (first < 0 && shape[i] != '0') first = index;
+    ++index;
+    if (!point) ++place;
+  }
+  long long exponent = 0;
+  bool negative = false;
+  if (i < shape.size()) {
+    ++i;
+    if (shape[i] == '+' || shape[i] == '-') negative = shape[i++] == '-';
+    for (; i < shape.size() && exponent < 1000000000; ++i) exponent = exponent * 10 + (shape[i] - '0');
+  }
+  if (first < 0) return true;  // all zeros: nothing to overflow
+  return place - 1 - first + (negative ? -exponent : exponent) < 0;
+}
+
 }  // namespace
 
 std::wstring SignColumn(long long value) {
@@ -53,7 +82,11 @@ std::optional<double> ReadNumber(std::wstring_view text) {
   if (!shape) return std::nullopt;
   double parsed = 0;
   const auto [end, err] = std::from_chars(shape->data(), shape->data() + shape->size(), parsed);
-  if (err != std::errc() || end != shape->data() + shape->size()) return std::nullopt;
+  if (end != shape->data() + shape->size()) return std::nullopt;
+  // A number nearer zero than any double holds reads as a double would:
+  // zero. Only one too large for a double is out of range.
+  if (err == std::errc::result_out_of_range && BelowOne(*shape)) return 0.0;
+  if (err != std::errc()) return std::nullopt;
   return parsed;
 }
 

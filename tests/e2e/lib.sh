@@ -119,19 +119,34 @@ ini_value() {
 
 screen_size() { probe metrics | awk '{print $1 " " $2}'; }
 
+# snapshot_gone WHAT: neither the snapshot nor its temporary file is left.
+snapshot_gone() {
+  [ ! -e "$SNAPSHOT_FILE" ] && [ ! -L "$SNAPSHOT_FILE" ] || fail "$1: the snapshot is still there"
+  [ ! -e "$SNAPSHOT_FILE.new" ] && [ ! -L "$SNAPSHOT_FILE.new" ] || fail "$1: the snapshot's temporary file is still there"
+  pass "$1: the snapshot and its temporary file are gone"
+}
+
+# colour_count COLOUR FILE: pixels of exactly that colour (RRGGBB) in a picture.
+colour_count() {
+  convert "$2" -format %c histogram:info:- | grep -i "#$1 " | awk -F: '{s += $1} END {print s + 0}'
+}
+
 finish() { echo "scenario passed: $CHECKS checks"; }
 
 # desktop_picture FILE: shows a picture on the X root window, the desktop
 # that Wine's screen grab sees.
 desktop_picture() { timeout 10 display -window root "$1" >/dev/null 2>&1 || true; }
 
-# unix_pid_of TEXT: the Unix process id of the newest Wine process whose
-# command line holds TEXT (for a program started inside Wine, not by the scenario).
+# unix_pid_of TEXT: the Unix process id of the newest Wine process of this
+# scenario's prefix whose command line holds TEXT (for a program started
+# inside Wine, not by the scenario). Other test runs on the machine have
+# programs of the same names in prefixes of their own.
 unix_pid_of() {
   local d found=""
-  for d in $(ls -d /proc/[0-9]* | sort -t/ -k3 -n); do
+  for d in $(ls -d /proc/[0-9]* 2>/dev/null | sort -t/ -k3 -n); do
     alive "${d#/proc/}" || continue
-    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" && found=${d#/proc/}
+    tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q -F -- "$1" || continue
+    tr '\0' '\n' <"$d/environ" 2>/dev/null | grep -q -x -F -- "WINEPREFIX=$WINEPREFIX" && found=${d#/proc/}
   done
   [ -n "$found" ] && echo "$found"
 }

@@ -62,6 +62,11 @@ for point in "5 5" "$((hw + 5)) 5" "5 $((hh + 5))" "$((screen_w - 5)) $((screen_
 done
 stray=$(find "$WORK_DIR" -name '*.new' | head -n 1)
 [ -z "$stray" ] || fail "a half-written snapshot was left: $stray"
+# NOTE: Wine keeps no descriptor of its own for a file; it sets the file's
+# Unix mode from the DACL the host gives it (tests/win reads the DACL back).
+mode=$(stat -c %a "$SNAPSHOT_FILE")
+[ $((8#$mode & 7)) -eq 0 ] || fail "the snapshot is open to other users (mode $mode)"
+pass "the snapshot grants nothing to other users (mode $mode)"
 
 rpid=$(renderer_pid) || fail "renderer process not found"
 xdotool mousemove 300 300 mousemove 900 700 key a key space key Return
@@ -82,8 +87,23 @@ expect_eq "$EXIT_CODE" 0 "the host ends cleanly after Escape"
 [ "$lag" -le 900 ] || fail "the host took ${lag} ms to notice the renderer had gone"
 pass "the host ends within the next check of the renderer's window"
 expect_eq "$(host_cursor_calls)" "0, count=-1;1, count=0;" "/s hides the cursor at its start and shows it at its end"
+snapshot_gone "Escape"
+
+# textured WHAT: the renderer's sheet shows the desktop's colours, so it read the snapshot.
+textured() {
+  sleep 1
+  screenshot "$SCENARIO_TMP/textured.png"
+  local red
+  red=$(colour_count FF0000 "$SCENARIO_TMP/textured.png")
+  [ "$red" -gt 2000 ] || fail "$1: the renderer shows no snapshot (${red} red pixels)"
+  pass "$1: the renderer shows the snapshot"
+}
 
 # --- A second /s during a session ends at once; WM_CLOSE to the session leaves the renderer up.
+# A link planted under the snapshot's name is replaced, never written through.
+mkdir -p "$WORK_DIR"
+printf 'not yours' >"$SCENARIO_TMP/victim"
+ln -sfn "$SCENARIO_TMP/victim" "$SNAPSHOT_FILE"
 start Velnora.scr /s
 host=$LAST_PID
 wait_window Ondrel_VC 20
@@ -91,10 +111,39 @@ start Velnora.scr /s
 wait_exit "$LAST_PID" 10
 expect_eq "$EXIT_CODE" 0 "a second /s ends at once"
 has_window Ondrel_VC || fail "the second /s disturbed the renderer"
+expect_eq "$(cat "$SCENARIO_TMP/victim")" "not yours" "a link under the snapshot's name was not written through"
+[ -f "$SNAPSHOT_FILE" ] && [ ! -L "$SNAPSHOT_FILE" ] || fail "the snapshot is not a file of its own"
 probe close Ondrel_Main || fail "could not close the session window"
+closed_ms=$(now_ms)
 wait_exit "$host" 5
+note "host ended $(( $(now_ms) - closed_ms )) ms after the close"
 has_window Ondrel_VC || fail "closing the session closed the renderer"
 pass "a WM_CLOSE ends the host and leaves the renderer running"
+snapshot_gone "WM_CLOSE to the session"
+textured "WM_CLOSE to the session"
+end_renderer
+
+# --- Closed from outside as soon as the session window exists: the host
+# gives the renderer, starting or up, its time to read the snapshot first.
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_Main 20
+probe close Ondrel_Main || fail "could not close the session window"
+if has_window Ondrel_VC; then note "the renderer's window was up at the close"; else note "the renderer was still starting at the close"; fi
+wait_exit "$host" 8
+wait_window Ondrel_VC 10
+snapshot_gone "WM_CLOSE at once"
+textured "WM_CLOSE at once"
+end_renderer
+
+# --- The end of the Windows session (log-off): the host agrees, ends, and deletes the snapshot.
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+expect_eq "$(probe endsession Ondrel_Main)" agreed "the session agrees to the end of the Windows session"
+wait_exit "$host" 5
+expect_eq "$EXIT_CODE" 0 "WM_ENDSESSION ends the host cleanly"
+snapshot_gone "WM_ENDSESSION"
 end_renderer
 
 # --- The renderer killed: the session ends at the next check.
@@ -105,6 +154,7 @@ rpid=$(renderer_pid) || fail "renderer process not found"
 kill "$rpid"
 wait_exit "$host" 5
 pass "a killed renderer ends the session"
+snapshot_gone "renderer killed"
 
 # --- A renderer file that is no program: the session ends without a hang.
 BAD_DIR="$WINEPREFIX/drive_c/velnora_bad"
@@ -114,6 +164,7 @@ echo "not a program" >"$BAD_DIR/Velnora.dll"
 start "$BAD_DIR/Velnora.scr" /s
 wait_exit "$LAST_PID" 5
 expect_eq "$EXIT_CODE" 0 "a renderer that cannot start ends the session at once"
+snapshot_gone "renderer that cannot start"
 rm -rf "$BAD_DIR"
 
 # --- An empty argument text runs a session too, leaving the cursor alone.
@@ -128,5 +179,6 @@ send_key Escape
 wait_exit "$host" 3
 pass "an empty argument text runs a session"
 expect_eq "$(host_cursor_calls)" "" "an empty argument text leaves the cursor alone"
+snapshot_gone "Escape in a session without arguments"
 
 finish

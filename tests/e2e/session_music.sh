@@ -58,6 +58,17 @@ for choice in "2|$MUSIC_WIN\\song.ogg" "2|" "2|$MUSIC_WIN\\空.mp3" "0|$MUSIC_WI
   pass "source ${choice%%|*} with '${choice#*|}' plays nothing"
 done
 
+# A real file's path followed by command words: silent, and no command at all
+# reaches the media devices (Wine's trace of MCI, as a played file shows it).
+mci_commands() { grep -c 'mciSendString' "$SCENARIO_TMP/wine.log"; }
+: >"$SCENARIO_TMP/wine.log"
+WINEDEBUG=+mci session_with 2 "$MUSIC_WIN\\夜の 曲.mp3"
+[ "$(mci_commands)" -gt 0 ] || fail "the MCI trace shows no command for a file that played"
+: >"$SCENARIO_TMP/wine.log"
+WINEDEBUG=+mci session_with 2 "$MUSIC_WIN\\夜の 曲.mp3\" wait \""
+[ "$HEARD" -lt 1 ] || fail "a path with command words played something (${HEARD}%)"
+expect_eq "$(mci_commands)" 0 "a path with command words sends no MCI command"
+
 # Closed from outside (as at shutdown): the music stops, the renderer stays.
 ini_write "[Section]
 BGM区分= 2

@@ -5,6 +5,8 @@
 //   velprobe rect <title>                 "x y width height" of the window
 //   velprobe texts <title>                "class<TAB>text" for the window and each child
 //   velprobe close <title>                posts WM_CLOSE
+//   velprobe endsession <title>           sends WM_QUERYENDSESSION, then WM_ENDSESSION (TRUE) as at log-off
+//   velprobe cursor                       "shown" or "hidden": the cursor as the foreground's input sees it
 //   velprobe click <title> <button text>  clicks the child button with that text
 //   velprobe hold <title> <seconds>       a hidden top-level window with that title
 //   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
@@ -237,6 +239,13 @@ int wmain(int argc, wchar_t** argv) {
     DestroyWindow(w);
     return 0;
   }
+  if (cmd == L"cursor") {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return 1;
+    Print((info.flags & CURSOR_SHOWING) ? L"shown" : L"hidden");
+    return 0;
+  }
   if (argc < 3) return 2;
   if (cmd == L"area" && argc > 5) return Area(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtof(argv[5]));
   if (cmd == L"children") return Children(HandleArg(argv[2]));
@@ -278,6 +287,14 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"focus") return Focus(w);
   if (cmd == L"closebox") return CloseBox(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"endsession") {
+    DWORD_PTR agreed = 0;
+    SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &agreed);
+    const bool sent =
+        SendMessageTimeoutW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, nullptr) != 0;
+    Print(agreed ? L"agreed" : L"refused");
+    return sent ? 0 : 1;
+  }
   if (cmd == L"click" && argc > 3) return Click(w, argv[3]);
   return 2;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/music/mci_command.h"
+#include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
 #include "host/app/ondrel_b.h"
 #include "tests/unit/scripted_mci.h"
@@ -265,6 +266,43 @@ TEST_F(Music, Mp3OpenQuotesThePathAndPlaysOnlyAfterASuccessfulOpen) {
     Mci().scripted[open] = {c.openCode, L""};
     Mp3Open();
     EXPECT_EQ(Mci().sent, c.expected) << "open answered " << c.openCode << "\n" << Print(Mci().sent);
+  }
+}
+
+TEST_F(Music, PathsWithAQuoteOrAControlCharacterReachNoDevice) {
+  const std::wstring hostile[] = {
+      L"C:\\m\\a\"b.mp3",
+      // Would close the quoted path and add its own words to the open command.
+      L"C:\\m\\x.mp3\" type waveaudio alias MP3Play wait \"y",
+      L"\"", L"C:\\m\\tab\there.mp3", L"C:\\m\\line\n.mp3", L"C:\\m\\cr\r.mp3",
+      L"C:\\m\\esc\x1b.mp3", L"C:\\m\\del\x7f.mp3", L"C:\\m\\c1\x85.mp3", L"C:\\m\\c1\x9f.mp3",
+      std::wstring(L"C:\\m\\nul\0.mp3", 13), L"",
+  };
+  for (const std::wstring& path : hostile) {
+    velnora_test::ResetMci();
+    shared.BgmFile = path;
+    Mp3Open();
+    EXPECT_TRUE(Mci().sent.empty()) << testing::PrintToString(path) << "\n" << Print(Mci().sent);
+    EXPECT_FALSE(IsPlayablePath(path)) << testing::PrintToString(path);
+    EXPECT_FALSE(PathCommand(L"open ", path, L" type MPEGVideo Alias MP3Play")) << testing::PrintToString(path);
+  }
+}
+
+TEST_F(Music, EveryOtherPathIsQuotedWhole) {
+  // Look-alikes of the quote and the characters around the control ranges are file-name characters.
+  const std::wstring fine[] = {
+      L"C:\\My Music\\夜の 曲.mp3", L"C:\\m\\＂全角＂.mp3", L"C:\\m\\“curly”.mp3", L"C:\\m\\it's.mp3",
+      L"C:\\m\\ .mp3", L"C:\\m\\~\xa0\x7e.mp3", L"\\\\server\\share\\a.mp3", L"x",
+  };
+  for (const std::wstring& path : fine) {
+    velnora_test::ResetMci();
+    shared.BgmFile = path;
+    const std::wstring open = L"open \"" + path + L"\" type MPEGVideo Alias MP3Play";
+    EXPECT_TRUE(IsPlayablePath(path)) << testing::PrintToString(path);
+    EXPECT_EQ(PathCommand(L"open ", path, L" type MPEGVideo Alias MP3Play"), open);
+    Mci().scripted[open] = {0, L""};
+    Mp3Open();
+    EXPECT_EQ(Mci().sent, (Sent{{open, 0}, {L"play MP3Play", 0}})) << Print(Mci().sent);
   }
 }
 

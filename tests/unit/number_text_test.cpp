@@ -29,6 +29,10 @@ TEST(NumberText, ReadsStoredNumbersRoundingDown) {
       {L"32768", std::nullopt}, {L"abc", std::nullopt}, {L"", std::nullopt},  {L" ", std::nullopt},
       {L"2abc", std::nullopt},  {L"1 2", std::nullopt}, {L".", std::nullopt}, {L"-", std::nullopt},
       {L"1e", std::nullopt},    {L"1e400", std::nullopt}, {L"２", std::nullopt},
+      // Nearer zero than a double holds: zero, not "not a number".
+      {L"1e-400", 0},           {L"-29E-393", 0},         {L"0.5e-99999999999999999999", 0},
+      {L"1e-310", 0},           {L"-1e-310", -1},          // still a double: rounded down
+      {L"123e-400", 0},         {L"1e99999999999999999999", std::nullopt},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ReadWholeNumber(c.text), c.value) << testing::PrintToString(std::wstring(c.text));

@@ -53,6 +53,9 @@ TEST(Session, MusicIsChosenOnceFromSourceAndUpperCasedEnding) {
       {1, L"", MusicChoice::Cd},                     {1, L"C:\\m\\song.mp3", MusicChoice::Cd},
       {0, L"C:\\m\\song.mp3", MusicChoice::None}, {7, L"C:\\m\\song.wav", MusicChoice::None},
       {-1, L"song.mp3", MusicChoice::None},
+      // Paths the media devices must not receive: nothing plays, whatever the ending.
+      {2, L"C:\\m\\a\"b.mp3", MusicChoice::None}, {2, L"C:\\m\\x.mp3\" wait \"y.wav", MusicChoice::None},
+      {2, L"C:\\m\\tab\t.wav", MusicChoice::None}, {1, L"C:\\m\\a\"b.mp3", MusicChoice::Cd},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ChooseMusic(c.kind, c.file), c.choice) << c.kind << " " << testing::PrintToString(std::wstring(c.file));
@@ -74,6 +77,26 @@ TEST(Session, RendererCountsAsEndedOnceSeenAndGoneOrAfterTheGrace) {
   for (const Case& c : cases) {
     EXPECT_EQ(RendererHasEnded(c.now, c.seen, c.running, c.ms), c.ended)
         << c.now << c.seen << c.running << " " << c.ms;
+  }
+}
+
+TEST(Session, SnapshotIsKeptOnlyWhileARunningRendererMayStillReadIt) {
+  struct Case { bool now, starting; uint32_t sinceSeen, sinceClose, wait; };
+  const Case cases[] = {
+      {false, false, 0, 0, 0},                   // renderer gone (Escape, killed, never started): at once
+      {false, false, 100, 0, 0},                 // seen and gone meanwhile
+      {true, false, 0, 0, kSnapshotReadMs},      // window just appeared: the whole time
+      {true, false, 1500, 0, 500},               // the rest of it
+      {true, false, kSnapshotReadMs, 0, 0},      // long up: read long ago
+      {true, false, 60000, 0, 0},
+      {false, true, 0, 0, kSnapshotReadMs},      // still starting: waited for from the close
+      {false, true, 0, 1200, 800},
+      {false, true, 0, kSnapshotReadMs, 0},      // and no longer
+      {false, true, 0, 9999, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SnapshotWaitMs(c.now, c.starting, c.sinceSeen, c.sinceClose), c.wait)
+        << c.now << c.starting << " " << c.sinceSeen << " " << c.sinceClose;
   }
 }
 

@@ -113,6 +113,18 @@ TEST_F(MusicOnWine, WavLoopsPastItsLengthUntilStopped) {
   EXPECT_TRUE(SilentFor(sink, 500));
 }
 
+// A real file's path followed by command words: neither player gets it.
+TEST_F(MusicOnWine, PathsCarryingCommandWordsPlayNothing) {
+  Ondrel_B::Shared().BgmFile = std::wstring(kMp3) + L"\" wait \"";
+  sink.Mark();
+  Mp3Open();
+  EXPECT_NE(SendMciString(L"status MP3Play mode", kMp3ModeCapacity).code, 0) << "nothing was opened";
+  Ondrel_B::Shared().BgmFile = std::wstring(kWav) + L"\t";
+  PlayWav();
+  Sleep(600);
+  EXPECT_LT(sink.LoudnessSinceMark(), 0.01);
+}
+
 TEST_F(MusicOnWine, PlatformErrorsBecomeTextsAndEndTheCdWatch) {
   // Windows answers 263 for an unknown alias, Wine 281: take the platform's code.
   const int32_t code = SendMciString(L"status NoSuchAlias mode", kReplyCapacity).code;
