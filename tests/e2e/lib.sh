@@ -189,3 +189,16 @@ keep_screenshot() {
   mkdir -p "$VELNORA_BUILD/screenshots"
   cp "$2" "$VELNORA_BUILD/screenshots/$1.png"
 }
+
+# read_only FILE / writable FILE: a file the programs cannot change, and back.
+# NOTE: as root, Wine writes through a file's missing write bits (its
+# read-only attribute): only the immutable flag stops root. read_only fails
+# where that flag cannot be set.
+read_only() {
+  chmod a-w "$1"
+  [ "$(id -u)" != 0 ] || chattr +i "$1" 2>/dev/null
+}
+writable() {
+  [ "$(id -u)" != 0 ] || chattr -i "$1" 2>/dev/null || true
+  chmod u+w "$1"
+}

@@ -50,16 +50,6 @@ expect_eq "$(cat "$WORK_DIR")" "a file, not a folder" "the file in the folder's 
 rm -f "$WORK_DIR"
 
 # --- The settings file read-only: the session runs with the size it holds.
-# NOTE: as root, Wine writes through a file's missing write bits (its
-# read-only attribute): only the immutable flag stops root.
-read_only() {
-  chmod a-w "$1"
-  [ "$(id -u)" != 0 ] || chattr +i "$1" 2>/dev/null
-}
-writable() {
-  [ "$(id -u)" != 0 ] || chattr -i "$1" 2>/dev/null || true
-  chmod u+w "$1"
-}
 trap 'writable "$INI_FILE" 2>/dev/null; _e2e_cleanup' EXIT
 rm -rf "$WORK_DIR"
 ini_write $'[Settings]\nWidth= 800\nHeight= 600\n'

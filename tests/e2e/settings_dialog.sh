@@ -236,5 +236,22 @@ for way in cancel close escape; do
   expect_eq "$(ini_hex)" "$before" "$way leaves the settings file's bytes unchanged"
 done
 
+# --- A settings file that cannot be written: "設定" closes the dialog quietly.
+trap 'writable "$INI_FILE" 2>/dev/null; _e2e_cleanup' EXIT
+music_ini 0 0 ""
+before=$(ini_hex)
+if read_only "$INI_FILE"; then
+  open_dialog
+  press_choice 1
+  click_set
+  dialog_closed
+  has_window "Velnora(ScreenSaver)" && fail "a read-only settings file brought a message"
+  expect_eq "$(ini_hex)" "$before" "a read-only settings file stays as it was"
+  pass "\"設定\" with a read-only settings file closes the dialog without a word"
+  writable "$INI_FILE"
+else
+  note "SKIPPED read-only settings file: this machine cannot make a file read-only for root"
+fi
+
 rm -rf "$WINEPREFIX/drive_c/velnora_dlg"
 finish

@@ -183,7 +183,8 @@ reg_value "$DESKTOP_KEY" SCRNSAVE.EXE >/dev/null && fail "Velnora is still the c
 pass "the uninstaller clears Velnora as the current saver"
 expect_eq "$(reg_value "$DESKTOP_KEY" ScreenSaveActive)" 0 "and switches the screen saver off"
 expect_eq "$(work_folder_state)" "$after_session" "the uninstaller leaves the work folder as it was"
-[ -f "$WORK_DIR/notes.txt" ] && [ -f "$SNAPSHOT_FILE" ] || fail "the work folder lost files"
+[ -f "$WORK_DIR/notes.txt" ] && [ -f "$INI_FILE" ] || fail "the work folder lost files"
+[ ! -e "$SNAPSHOT_FILE" ] || fail "the installed saver's session left its desktop snapshot behind"
 
 # --- The wizard speaks the system's language and makes Velnora current unless told otherwise.
 # The wizard's title is TITLE followed by the page's subcaption, as X shows it.
