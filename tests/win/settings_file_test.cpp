@@ -11,6 +11,7 @@
 #include "host/settings/ini.h"
 #include "host/settings/text_win32.h"
 #include "host/app/names.h"
+#include "tests/win/test_files.h"
 
 namespace {
 
@@ -24,24 +25,6 @@ std::wstring TempDir() {
   return dir;
 }
 
-std::string ReadBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return bytes;
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
-  CloseHandle(h);
-  return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  DWORD put = 0;
-  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-  CloseHandle(h);
-}
 
 // The profile writer decides whether the sign column's blank reaches the
 // file: Windows keeps it ("Width= 1280"), Wine drops it ("Width=1280").
@@ -73,7 +56,7 @@ TEST_F(SettingsFile, WritesCp932KeysSignColumnNumbersAndEmptyValues) {
       "\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
       "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=0\r\n"
       "\x42\x47\x4D\xCC\xA7\xB2\xD9=\r\n";
-  EXPECT_EQ(WithoutBlankAfterEquals(ReadBytes(path_)), expected);
+  EXPECT_EQ(WithoutBlankAfterEquals(velnora_test::ReadFileText(path_)), expected);
   EXPECT_EQ(GetIni(kScreenSection, kWidthKey, path_), L"1280");
   EXPECT_EQ(GetIni(kMusicSection, kBgmFileKey, path_), L"");
 }
@@ -91,7 +74,7 @@ TEST_F(SettingsFile, ReadsJapaneseValuesAndCutsLongOnesTo255Bytes) {
 }
 
 TEST_F(SettingsFile, KeysWrittenInUtf8AreNotTheSameKeys) {
-  WriteBytes(path_, "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86= 2\r\n");
+  ASSERT_TRUE(velnora_test::WriteFileText(path_, "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86= 2\r\n"));
   EXPECT_EQ(GetIni(kMusicSection, kBgmKindKey, path_), L"");
 }
 
@@ -114,7 +97,7 @@ TEST(Cp932Exact, SpellsJapaneseAndRefusesWhatHasNoBytes) {
 
 TEST(FileExistsTest, FilesFoldersAndTrailingBackslash) {
   const std::wstring file = TempDir() + L"\\ある 曲.wav";
-  WriteBytes(file, "RIFF");
+  ASSERT_TRUE(velnora_test::WriteFileText(file, "RIFF"));
   EXPECT_TRUE(FileExists(file));
   EXPECT_TRUE(FileExists(file + L"\\"));
   EXPECT_FALSE(FileExists(TempDir()));
@@ -131,16 +114,18 @@ class LoadBgm : public testing::Test {
  protected:
   void SetUp() override {
     CreateDirectoryW(kWorkDir, nullptr);
-    backup_ = ReadBytes(kSettingsFile);
+    backup_ = velnora_test::ReadFileText(kSettingsFile);
     hadFile_ = FileExists(kSettingsFile);
     DeleteFileW(kSettingsFile);
     music_ = TempDir() + L"\\曲 テスト.mp3";
-    WriteBytes(music_, "ID3");
+    ASSERT_TRUE(velnora_test::WriteFileText(music_, "ID3"));
     Shared() = SharedState{};
   }
   void TearDown() override {
     DeleteFileW(kSettingsFile);
-    if (hadFile_) WriteBytes(kSettingsFile, backup_);
+    if (hadFile_) {
+      ASSERT_TRUE(velnora_test::WriteFileText(kSettingsFile, backup_));
+    }
     DeleteFileW(music_.c_str());
   }
   void Store(const wchar_t* kind, const wchar_t* repeat, const std::wstring& file) {

@@ -11,19 +11,9 @@
 #include "host/forms/surface_win32.h"
 #include "host/session/snapshot_file_win32.h"
 #include "renderer/snapshot.h"
+#include "tests/win/test_files.h"
 
 namespace {
-
-std::vector<uint8_t> ReadAll(const std::wstring& path) {
-  std::vector<uint8_t> bytes;
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return bytes;
-  uint8_t buf[65536];
-  DWORD got = 0;
-  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.insert(bytes.end(), buf, buf + got);
-  CloseHandle(h);
-  return bytes;
-}
 
 // A colour that differs in every channel from its neighbours'.
 COLORREF ColourAt(int x, int y) { return RGB((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71 + 3) & 0xFF, (x * y + 129) & 0xFF); }
@@ -43,9 +33,9 @@ TEST(SnapshotRoundTrip, WhatTheHostDrawsIsWhatTheRendererReads) {
       for (int x = 0; x < width; ++x) SetPixelV(image.dc(), x, y, ColourAt(x, y));
 
     ASSERT_TRUE(Ondrel_B::WriteSnapshotFile(image, path));
-    const std::vector<uint8_t> bytes = ReadAll(path);
+    const std::string bytes = velnora_test::ReadFileText(path);
     SnapshotImage read;
-    ASSERT_TRUE(DecodeSnapshot(bytes.data(), bytes.size(), read));
+    ASSERT_TRUE(DecodeSnapshot(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), read));
     ASSERT_EQ(read.width, width);
     ASSERT_EQ(read.height, height);
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
