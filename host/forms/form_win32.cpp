@@ -2,25 +2,13 @@
 
 #include "host/forms/access_keys_win32.h"
 #include "host/forms/app_pointer_win32.h"
+#include "host/forms/control_window_win32.h"
 #include "host/forms/message_loop_win32.h"
 
 namespace Forms {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"VelnoraForm";
-
-bool RegisterFormClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kFormClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  return registered;
-}
 
 }  // namespace
 
@@ -30,7 +18,7 @@ Form::~Form() {
 }
 
 bool Form::Load() {
-  if (hwnd_ || !RegisterFormClass(Proc)) return false;
+  if (hwnd_ || !RegisterControlClass(kFormClass, Proc)) return false;
   background_ = CreateSolidBrush(look_.background);
   // The window procedure finds this object from WM_NCCREATE on.
   CreateWindowExW(look_.ex_style, kFormClass, look_.title.c_str(), look_.style & ~WS_VISIBLE, look_.x, look_.y,

@@ -153,7 +153,7 @@ void Ondrel_P::BuildControls() {
   // The frame stores nothing but its shadow depth.
   GFXFrameX1 = std::make_unique<GFXFrameX>(NewSite(L"GFXFrameX1"), hwnd(), At(12, 12, 501, 173));
   Forms::PropertyBag frame_bag;
-  frame_bag.Write(L"ShadowDepth", int16_t{7}, int16_t{5});
+  frame_bag.Write(Widgets::kShadowDepth, int16_t{7}, Widgets::FrameProperties{}.shadow_depth);
   GFXFrameX1->ReadProperties(frame_bag);
   controls_.Add(GFXFrameX1.get());
 
