@@ -135,8 +135,8 @@ std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND contai
                                                 const std::wstring& caption) {
   auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds);
   Forms::PropertyBag bag;
-  bag.Write(L"Caption", caption, std::wstring(L"&OK"));
-  bag.Write(L"Font", kFont, std::wstring(L"Verdana"));
+  bag.Write(Widgets::kCaption, caption, std::wstring(Widgets::kDefaultCaption));
+  bag.Write(Widgets::kFont, kFont, std::wstring(L"Verdana"));
   button->ReadProperties(bag);
   controls_.Add(button.get());
   return button;

@@ -8,12 +8,6 @@ namespace Widgets {
 
 namespace {
 
-const wchar_t kCaption[] = L"Caption";
-const wchar_t kEnabled[] = L"Enabled";
-const wchar_t kForeColor[] = L"ForeColor";
-const wchar_t kFont[] = L"Font";
-const wchar_t kFocusRect[] = L"FocusRect";
-
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kEnter = 13, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr double kMinimumTwips = 100;
@@ -97,7 +91,7 @@ void XPButtonCore::InitProperties() {
 
 void XPButtonCore::ReadProperties(const Forms::PropertyBag& bag) {
   parent_window_ = site_.Form().window;
-  SetCaption(bag.Read<std::wstring>(kCaption, L"&OK"));
+  SetCaption(bag.Read<std::wstring>(kCaption, kDefaultCaption));
   SetForeColor(static_cast<uint32_t>(bag.Read<int32_t>(kForeColor, 0)));
   SetFont(bag.Read<Forms::FontDesc>(kFont, font_));
   SetFocusRect(bag.Read<bool>(kFocusRect, true));
@@ -111,7 +105,7 @@ void XPButtonCore::ReadProperties(const Forms::PropertyBag& bag) {
 }
 
 void XPButtonCore::WriteProperties(Forms::PropertyBag& bag) const {
-  bag.Write(kCaption, caption_, std::wstring(L"&OK"));
+  bag.Write(kCaption, caption_, std::wstring(kDefaultCaption));
   bag.Write(kEnabled, enabled_, true);
   bag.Write(kForeColor, static_cast<int32_t>(fore_color_), int32_t{0});
   bag.Write(kFont, font_, std::wstring(L"Verdana"));

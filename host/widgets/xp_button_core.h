@@ -15,6 +15,15 @@
 
 namespace Widgets {
 
+// Property names, as stored and as announced by the change signal.
+inline constexpr wchar_t kCaption[] = L"Caption";
+inline constexpr wchar_t kEnabled[] = L"Enabled";
+inline constexpr wchar_t kForeColor[] = L"ForeColor";
+inline constexpr wchar_t kFont[] = L"Font";
+inline constexpr wchar_t kFocusRect[] = L"FocusRect";
+// The caption a button reads when none is stored.
+inline constexpr wchar_t kDefaultCaption[] = L"&OK";
+
 inline constexpr wchar_t kXPButtonClass[] = L"ccXPButton";
 
 // The widget's design font.
