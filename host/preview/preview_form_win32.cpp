@@ -20,8 +20,7 @@ class Ondrel_R final : public Forms::Form {
   void ShowPicture(int width, int height) {
     if (!Img_Prev.Create(hwnd(), width, height)) return;
     DrawPreviewPicture(Img_Prev.Image());
-    MoveWindow(Img_Prev.hwnd(), 0, 0, width, height, FALSE);
-    ShowWindow(Img_Prev.hwnd(), SW_SHOWNA);
+    Img_Prev.ShowAt(0, 0);
   }
 
  private:
