@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
+#include "host/base/rounding.h"
 #include "host/settings/number_text.h"
 
 namespace {

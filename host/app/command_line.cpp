@@ -1,6 +1,6 @@
 #include "host/app/command_line.h"
 
-#include "host/app/ascii.h"
+#include "host/base/ascii.h"
 
 namespace Ondrel_B {
 namespace {

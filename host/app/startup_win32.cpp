@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "host/app/command_line.h"
-#include "host/app/names.h"
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
+#include "host/base/names.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 #include "host/preview/preview_form_win32.h"
 #include "host/session/session_form_win32.h"
 #include "host/settings/bgm_settings.h"

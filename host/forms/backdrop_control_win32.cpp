@@ -5,55 +5,46 @@
 
 namespace Forms {
 
-BackdropControl::~BackdropControl() {
-  if (window_) DestroyWindow(window_);
-}
-
 bool BackdropControl::CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds) {
-  if (window_ || !RegisterControlClass(class_name, Proc)) return false;
-  window_ = CreateControlWindow(class_name, WS_CLIPSIBLINGS, parent, bounds, this);
-  if (!window_) return false;
-  ShowWindow(window_, SW_SHOWNA);
+  if (!RegisterWindowClass(class_name) || !CreateOwnWindow(class_name, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
+    return false;
+  }
+  ShowWindow(hwnd(), SW_SHOWNA);
   return true;
 }
 
 void BackdropControl::Paint(HDC target) const {
   RECT area{};
-  GetClientRect(window_, &area);
+  GetClientRect(hwnd(), &area);
   Surface buffer;
   if (!buffer.Resize(area.right, area.bottom)) return;
-  PaintParentBackdrop(window_, buffer.dc());
+  PaintParentBackdrop(hwnd(), buffer.dc());
   PaintOver(buffer.dc(), area);
   buffer.ShowOn(target, area);
 }
 
-LRESULT CALLBACK BackdropControl::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  BackdropControl* self = ControlOf<BackdropControl>(window);
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+LRESULT BackdropControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(window, &ps)) self->Paint(dc);
-      EndPaint(window, &ps);
+      if (HDC dc = BeginPaint(hwnd(), &ps)) Paint(dc);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
-      self->Paint(reinterpret_cast<HDC>(wparam));
+      Paint(reinterpret_cast<HDC>(wparam));
       return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (self->MouseDown) self->MouseDown(ButtonOfMessage(message));
+      if (MouseDown) MouseDown(ButtonOfMessage(message));
       return 0;
-    case WM_NCDESTROY:
-      self->window_ = nullptr;
-      break;
     default:
       break;
   }
-  return DefWindowProcW(window, message, wparam, lparam);
+  return CallDefault(message, wparam, lparam);
 }
 
 }  // namespace Forms

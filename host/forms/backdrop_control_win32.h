@@ -7,21 +7,17 @@
 
 #include <functional>
 
+#include "host/forms/window_object_win32.h"
+
 namespace Forms {
 
-class BackdropControl {
+class BackdropControl : public WindowObject {
  public:
-  BackdropControl(const BackdropControl&) = delete;
-  BackdropControl& operator=(const BackdropControl&) = delete;
-
-  HWND hwnd() const { return window_; }
-
   // Button mask: 1 left, 2 right, 4 middle.
   std::function<void(int button)> MouseDown;
 
  protected:
   BackdropControl() = default;
-  virtual ~BackdropControl();
 
   // A shown child window of its own class; false when it cannot be made.
   bool CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds);
@@ -29,10 +25,8 @@ class BackdropControl {
   virtual void PaintOver(HDC dc, const RECT& area) const = 0;
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Paint(HDC target) const;
-
-  HWND window_ = nullptr;
 };
 
 }  // namespace Forms

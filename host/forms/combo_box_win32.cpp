@@ -1,89 +1,79 @@
 #include "host/forms/combo_box_win32.h"
 
-#include <commctrl.h>
-
 namespace Forms {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 constexpr int kVisibleEntries = 8;
 
 }  // namespace
 
-ComboBox::~ComboBox() {
-  if (window_) DestroyWindow(window_);
-}
-
 bool ComboBox::Create(HWND parent, int left, int top, int width, HFONT font) {
-  if (window_) return false;
-  window_ = CreateWindowExW(0, L"COMBOBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWN |
-                                CBS_AUTOHSCROLL,
-                            left, top, width, 200, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window_) return false;
-  white_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  if (hwnd()) return false;
+  HWND box = CreateWindowExW(0, L"COMBOBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWN |
+                                 CBS_AUTOHSCROLL,
+                             left, top, width, 200, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   // The colour requests of its text field and list come to the box itself.
-  SetWindowSubclass(window_, Proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  if (font) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (!box || !Wrap(box)) {
+    if (box) DestroyWindow(box);
+    return false;
+  }
+  white_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  if (font) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   FitHeight();
   return true;
 }
 
 void ComboBox::FitHeight() {
-  const LRESULT field = SendMessageW(window_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  const LRESULT entry = SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0);
+  const LRESULT field = SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const LRESULT entry = SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0);
   if (field == CB_ERR || entry == CB_ERR) return;
   RECT r{};
-  GetWindowRect(window_, &r);
+  GetWindowRect(hwnd(), &r);
   // For a drop-down box the window's height is the field and its open list.
-  SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, static_cast<int>(field + 6 + kVisibleEntries * entry + 2),
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, static_cast<int>(field + 6 + kVisibleEntries * entry + 2),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::AddItems(const std::vector<std::wstring>& items) {
-  if (!window_) return;
+  if (!hwnd()) return;
   for (const std::wstring& item : items) {
-    SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
 }
 
 std::wstring ComboBox::Text() const {
-  if (!window_) return std::wstring();
-  const int length = GetWindowTextLengthW(window_);
+  if (!hwnd()) return std::wstring();
+  const int length = GetWindowTextLengthW(hwnd());
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int got = GetWindowTextW(window_, text.data(), length + 1);
+  const int got = GetWindowTextW(hwnd(), text.data(), length + 1);
   text.resize(static_cast<size_t>(got > 0 ? got : 0));
   return text;
 }
 
 void ComboBox::SetText(const std::wstring& text) {
-  if (window_) SetWindowTextW(window_, text.c_str());
+  if (hwnd()) SetWindowTextW(hwnd(), text.c_str());
 }
 
 void ComboBox::SetEnabled(bool enabled) {
-  if (window_) EnableWindow(window_, enabled);
+  if (hwnd()) EnableWindow(hwnd(), enabled);
 }
 
-bool ComboBox::Enabled() const { return window_ && IsWindowEnabled(window_); }
+bool ComboBox::Enabled() const { return hwnd() && IsWindowEnabled(hwnd()); }
 
-bool ComboBox::Dropped() const { return window_ && SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0); }
+bool ComboBox::Dropped() const { return hwnd() && SendMessageW(hwnd(), CB_GETDROPPEDSTATE, 0, 0); }
 
-LRESULT CALLBACK ComboBox::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<ComboBox*>(ref);
+LRESULT ComboBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
       SetTextColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(reinterpret_cast<HDC>(wparam), RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(self->white_);
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, Proc, kSubclassId);
-      self->window_ = nullptr;
-      break;
+      return reinterpret_cast<LRESULT>(white_);
     default:
       break;
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return CallDefault(message, wparam, lparam);
 }
 
 }  // namespace Forms

@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "host/forms/window_object_win32.h"
+
 namespace Forms {
 
-class ComboBox {
+class ComboBox : public WindowObject {
  public:
   ComboBox() = default;
-  ~ComboBox();
-  ComboBox(const ComboBox&) = delete;
-  ComboBox& operator=(const ComboBox&) = delete;
 
   // At (left, top) of the parent's client area, width pixels wide; its
   // height follows the font (not owned; must outlive the box), and the
@@ -29,13 +28,11 @@ class ComboBox {
   bool Enabled() const;
   // The list is open: Enter and Escape belong to it.
   bool Dropped() const;
-  HWND hwnd() const { return window_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void FitHeight();
 
-  HWND window_ = nullptr;
   HBRUSH white_ = nullptr;  // a stock brush
 };
 

@@ -2,27 +2,6 @@
 
 namespace Forms {
 
-bool RegisterControlClass(const wchar_t* name, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = name;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HWND CreateControlWindow(const wchar_t* class_name, DWORD style, HWND parent, const RECT& bounds, void* owner) {
-  HWND window = CreateWindowExW(0, class_name, L"", (style | WS_CHILD) & ~WS_VISIBLE, bounds.left, bounds.top,
-                                bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  if (window) SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-  return window;
-}
-
 void PaintParentBackdrop(HWND child, HDC dc) {
   HWND parent = GetParent(child);
   if (!parent) return;

@@ -2,7 +2,6 @@
 
 #include "host/forms/access_keys_win32.h"
 #include "host/forms/app_pointer_win32.h"
-#include "host/forms/control_window_win32.h"
 #include "host/forms/message_loop_win32.h"
 
 namespace Forms {
@@ -13,84 +12,70 @@ constexpr wchar_t kFormClass[] = L"VelnoraForm";
 }  // namespace
 
 Form::~Form() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  // Destroyed here, so that the form's own handlers see the window's end.
+  if (hwnd()) DestroyWindow(hwnd());
   if (background_) DeleteObject(background_);
 }
 
 bool Form::Load() {
-  if (hwnd_ || !RegisterControlClass(kFormClass, Proc)) return false;
-  background_ = CreateSolidBrush(look_.background);
-  // The window procedure finds this object from WM_NCCREATE on.
-  CreateWindowExW(look_.ex_style, kFormClass, look_.title.c_str(), look_.style & ~WS_VISIBLE, look_.x, look_.y,
-                  look_.width, look_.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  if (!hwnd_) return false;
-  for (auto& timer : timers_) timer->Attach(hwnd_);
+  if (hwnd() || !RegisterWindowClass(kFormClass)) return false;
+  if (!background_) background_ = CreateSolidBrush(look_.background);
+  const RECT bounds{look_.x, look_.y, look_.x + look_.width, look_.y + look_.height};
+  if (!CreateOwnWindow(kFormClass, {look_.ex_style, look_.style & ~WS_VISIBLE, look_.title.c_str(), bounds})) {
+    return false;
+  }
+  for (auto& timer : timers_) timer->Attach(hwnd());
   OnLoad();
   return true;
 }
 
 void Form::Show() {
-  if (!hwnd_) return;
-  ShowWindow(hwnd_, SW_SHOW);
-  UpdateWindow(hwnd_);
+  if (!hwnd()) return;
+  ShowWindow(hwnd(), SW_SHOW);
+  UpdateWindow(hwnd());
 }
 
 void Form::ShowModal() {
   Show();
-  RunModalLoop(hwnd_);
+  RunModalLoop(hwnd());
 }
 
 void Form::Close() {
-  if (!hwnd_ || closing_) return;
+  if (!hwnd() || closing_) return;
   closing_ = true;
   if (!OnQueryUnload()) {
     closing_ = false;
     return;
   }
   OnUnload();
-  DestroyWindow(hwnd_);
+  DestroyWindow(hwnd());
 }
 
 void Form::EmbedIn(HWND parent) {
-  if (!hwnd_) return;
+  if (!hwnd()) return;
   // NOTE: a window that keeps WS_POPUP beside WS_CHILD is still treated as
   // top-level (GetParent gives its owner), so the popup bit goes.
-  SetWindowLongW(hwnd_, GWL_STYLE, (GetWindowLongW(hwnd_, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
-  SetParent(hwnd_, parent);
+  SetWindowLongW(hwnd(), GWL_STYLE, (GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
+  SetParent(hwnd(), parent);
 }
 
 RECT Form::ClientRect() const {
   RECT r{};
-  if (hwnd_) GetClientRect(hwnd_, &r);
+  if (hwnd()) GetClientRect(hwnd(), &r);
   return r;
 }
 
-Form* Form::FromHandle(HWND window) {
-  wchar_t name[32];
-  if (!window || !GetClassNameW(window, name, 32) || lstrcmpW(name, kFormClass) != 0) return nullptr;
-  return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
+Form* Form::FromHandle(HWND window) { return dynamic_cast<Form*>(WindowObject::FromHandle(window)); }
 
 bool Form::PreTranslate(MSG& msg) { return RouteAccessKey(msg); }
 
 Timer& Form::AddTimer(UINT interval_ms, std::function<void()> tick) {
   timers_.push_back(std::make_unique<Timer>(timers_.size() + 1, interval_ms, std::move(tick)));
-  if (hwnd_) timers_.back()->Attach(hwnd_);
+  if (hwnd()) timers_.back()->Attach(hwnd());
   return *timers_.back();
 }
 
-LRESULT CALLBACK Form::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* created = reinterpret_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    created->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
-}
-
-LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (OnMessage(message, wparam, lparam, result)) return result;
   switch (message) {
@@ -103,7 +88,7 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       // Child windows ask their form first: the application-wide pointer wins.
       if (ShowAppMousePointer()) return TRUE;
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return CallDefault(message, wparam, lparam);
     case WM_CLOSE:
       Close();
       return 0;
@@ -115,12 +100,8 @@ LRESULT Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return CallDefault(message, wparam, lparam);
   }
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/forms/timer_win32.h"
+#include "host/forms/window_object_win32.h"
 
 namespace Forms {
 
@@ -26,11 +27,9 @@ struct FormLook {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
-class Form {
+class Form : public WindowObject {
  public:
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
-  virtual ~Form();
+  ~Form() override;
 
   // Creates the window, not shown, then runs the load handler. False when
   // the window could not be created (the handler does not run then).
@@ -49,7 +48,6 @@ class Form {
   // Ending the form ends the process's message loop (its last form).
   void SetEndsApplication(bool ends) { ends_application_ = ends; }
 
-  HWND hwnd() const { return hwnd_; }
   RECT ClientRect() const;
 
   // The form of a top-level window, or null.
@@ -72,14 +70,12 @@ class Form {
   virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnTimer(UINT_PTR id);
   void OnEraseBackground(HDC dc);
   void OnDestroy();
 
   FormLook look_;
-  HWND hwnd_ = nullptr;
   HBRUSH background_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
   bool closing_ = false;

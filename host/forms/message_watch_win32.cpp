@@ -1,36 +1,27 @@
 #include "host/forms/message_watch_win32.h"
 
-#include <commctrl.h>
+#include <algorithm>
+
+#include "host/forms/window_object_win32.h"
 
 namespace Forms {
 
 bool MessageWatch::Start(HWND window, UINT message, Handler handler) {
   Stop();
-  if (!window) return false;
+  WindowObject* target = WindowObject::FromHandle(window);
+  if (!target) return false;
   message_ = message;
   handler_ = std::move(handler);
-  if (!SetWindowSubclass(window, Proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this))) {
-    return false;
-  }
-  window_ = window;
+  target_ = target;
+  target_->watches_.push_back(this);
   return true;
 }
 
 void MessageWatch::Stop() {
-  if (window_) RemoveWindowSubclass(window_, Proc, reinterpret_cast<UINT_PTR>(this));
-  window_ = nullptr;
-}
-
-LRESULT CALLBACK MessageWatch::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                    DWORD_PTR self_ptr) {
-  auto* self = reinterpret_cast<MessageWatch*>(self_ptr);
-  const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
-  if (message == self->message_ && self->handler_) {
-    self->handler_(message, wparam, lparam);
-  } else if (message == WM_NCDESTROY) {
-    self->Stop();
-  }
-  return result;
+  if (!target_) return;
+  auto& watches = target_->watches_;
+  watches.erase(std::remove(watches.begin(), watches.end(), this), watches.end());
+  target_ = nullptr;
 }
 
 }  // namespace Forms

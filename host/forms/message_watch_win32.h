@@ -1,5 +1,6 @@
-// Sees one window message after the window's own handling, by subclassing
-// the window; the message's result is passed on unchanged.
+// Sees one message of a runtime window after the window's own handling; the
+// message's result is passed on unchanged. The watch ends by Stop, its own
+// end, or the window's.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,8 @@
 #include <functional>
 
 namespace Forms {
+
+class WindowObject;
 
 class MessageWatch {
  public:
@@ -17,16 +20,15 @@ class MessageWatch {
   MessageWatch& operator=(const MessageWatch&) = delete;
   ~MessageWatch() { Stop(); }
 
-  // Failures leave the window unwatched.
+  // False, and nothing watched, for a window the forms runtime did not make.
   bool Start(HWND window, UINT message, Handler handler);
-  // Gives the window back its own message handling.
   void Stop();
-  bool watching() const { return window_ != nullptr; }
+  bool watching() const { return target_ != nullptr; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR self);
+  friend class WindowObject;
 
-  HWND window_ = nullptr;
+  WindowObject* target_ = nullptr;
   UINT message_ = 0;
   Handler handler_;
 };

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "host/forms/app_pointer_win32.h"
-#include "host/forms/control_window_win32.h"
 
 namespace Forms {
 namespace {
@@ -12,19 +11,14 @@ constexpr const wchar_t* kClassName = L"VelnoraPictureBox";
 
 }  // namespace
 
-PictureBox::~PictureBox() {
-  if (window_) DestroyWindow(window_);
-}
-
 bool PictureBox::Create(HWND parent, int width, int height) {
-  if (!RegisterControlClass(kClassName, Proc) || width <= 0 || height <= 0) return false;
-  window_ = CreateControlWindow(kClassName, 0, parent, RECT{0, 0, width, height}, this);
-  if (!window_) return false;
+  if (!RegisterWindowClass(kClassName) || width <= 0 || height <= 0) return false;
+  if (!CreateOwnWindow(kClassName, {0, WS_CHILD, L"", RECT{0, 0, width, height}, parent})) return false;
   return image_.Resize(width, height);
 }
 
 void PictureBox::ShowAt(int left, int top) {
-  if (window_) SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  if (hwnd()) SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void PictureBox::Clear(COLORREF colour) {
@@ -45,28 +39,22 @@ void PictureBox::ShowPicture(HBITMAP picture) {
 }
 
 void PictureBox::Refresh() {
-  if (window_) InvalidateRect(window_, nullptr, FALSE);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void PictureBox::SetTabStop(bool tab_stop) {
-  if (!window_) return;
-  const LONG style = GetWindowLongW(window_, GWL_STYLE);
-  SetWindowLongW(window_, GWL_STYLE, tab_stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  if (!hwnd()) return;
+  const LONG style = GetWindowLongW(hwnd(), GWL_STYLE);
+  SetWindowLongW(hwnd(), GWL_STYLE, tab_stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
-LRESULT CALLBACK PictureBox::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  PictureBox* self = ControlOf<PictureBox>(w);
-  if (!self) return DefWindowProcW(w, msg, wp, lp);
-  return self->Handle(msg, wp, lp);
-}
-
-LRESULT PictureBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
+      HDC dc = BeginPaint(hwnd(), &ps);
       if (dc) image_.ShowOn(dc, ps.rcPaint);
-      EndPaint(window_, &ps);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -79,8 +67,8 @@ LRESULT PictureBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_LBUTTONDOWN:
-      if ((GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) && GetFocus() != window_) SetFocus(window_);
-      SetCapture(window_);
+      if ((GetWindowLongW(hwnd(), GWL_STYLE) & WS_TABSTOP) && GetFocus() != hwnd()) SetFocus(hwnd());
+      SetCapture(hwnd());
       pressed_ = true;
       return 0;
     case WM_LBUTTONUP:
@@ -89,23 +77,18 @@ LRESULT PictureBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CAPTURECHANGED:
       pressed_ = false;
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wparam, lparam);
-    }
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+  return CallDefault(message, wparam, lparam);
 }
 
 void PictureBox::OnButtonUp(LPARAM lparam) {
   const bool was_pressed = pressed_;
   pressed_ = false;
-  if (GetCapture() == window_) ReleaseCapture();
+  if (GetCapture() == hwnd()) ReleaseCapture();
   RECT all{};
-  GetClientRect(window_, &all);
+  GetClientRect(hwnd(), &all);
   const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
   if (was_pressed && PtInRect(&all, at) && Click) Click();
 }

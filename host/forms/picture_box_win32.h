@@ -8,20 +8,17 @@
 #include <functional>
 
 #include "host/forms/surface_win32.h"
+#include "host/forms/window_object_win32.h"
 
 namespace Forms {
 
-class PictureBox {
+class PictureBox : public WindowObject {
  public:
   explicit PictureBox(SurfaceFormat format = {}) : image_(format) {}
-  ~PictureBox();
-  PictureBox(const PictureBox&) = delete;
-  PictureBox& operator=(const PictureBox&) = delete;
 
   // Creates the child window of the parent (not shown) and a blank image of that size.
   bool Create(HWND parent, int width, int height);
 
-  HWND hwnd() const { return window_; }
   // Null when there is no image to draw into.
   HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }
   const Surface& Image() const { return image_; }
@@ -45,11 +42,9 @@ class PictureBox {
   std::function<void()> Click;
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnButtonUp(LPARAM lparam);
 
-  HWND window_ = nullptr;
   Surface image_;
   HCURSOR pointer_ = nullptr;
   bool pressed_ = false;

@@ -4,14 +4,13 @@
 
 #include <windows.h>
 
+#include "host/forms/window_object_win32.h"
+
 namespace Forms {
 
-class Shape {
+class Shape : public WindowObject {
  public:
   Shape() = default;
-  ~Shape();
-  Shape(const Shape&) = delete;
-  Shape& operator=(const Shape&) = delete;
 
   // bounds in the parent's client pixels; the outline is their edge.
   bool Create(HWND parent, const RECT& bounds, COLORREF colour);
@@ -20,12 +19,10 @@ class Shape {
   // Above its siblings, so that no sibling hides the outline.
   void BringToFront();
   RECT Bounds() const;
-  HWND hwnd() const { return window_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-  HWND window_ = nullptr;
   COLORREF colour_ = 0;
 };
 

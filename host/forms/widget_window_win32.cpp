@@ -10,20 +10,6 @@ namespace {
 
 const wchar_t kClassName[] = L"VelnoraWidget";
 
-ATOM RegisterWidgetClass(WNDPROC proc) {
-  static const ATOM atom = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc);
-  }();
-  return atom;
-}
-
 int16_t ButtonsHeld(WPARAM wparam) {
   int16_t mask = 0;
   if (wparam & MK_LBUTTON) mask |= 1;
@@ -52,56 +38,41 @@ int16_t KeyShift() {
 
 WidgetWindow::WidgetWindow(HWND container, const RECT& bounds, WidgetEvents& events, WidgetSite& site, bool focusable)
     : events_(events), site_(site), focusable_(focusable) {
-  RegisterWidgetClass(Proc);
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (focusable ? WS_TABSTOP : 0);
-  // The window procedure finds this object from WM_NCCREATE on.
-  CreateWindowExW(0, kClassName, L"", style, bounds.left, bounds.top, bounds.right - bounds.left,
-                          bounds.bottom - bounds.top, container, nullptr, GetModuleHandleW(nullptr), this);
+  if (RegisterWindowClass(kClassName, CS_DBLCLKS)) CreateOwnWindow(kClassName, {0, style, L"", bounds, container});
 }
 
 WidgetWindow::~WidgetWindow() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  // Destroyed here, so that the widget hears of its end.
+  if (hwnd()) DestroyWindow(hwnd());
 }
 
 WidgetWindow* WidgetWindow::FromHandle(HWND window) {
-  wchar_t name[32];
-  if (!window || !GetClassNameW(window, name, 32) || lstrcmpW(name, kClassName) != 0) return nullptr;
-  return reinterpret_cast<WidgetWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return dynamic_cast<WidgetWindow*>(WindowObject::FromHandle(window));
 }
 
 int WidgetWindow::ClientWidth() const {
   RECT r{};
-  GetClientRect(hwnd_, &r);
+  GetClientRect(hwnd(), &r);
   return r.right;
 }
 
 int WidgetWindow::ClientHeight() const {
   RECT r{};
-  GetClientRect(hwnd_, &r);
+  GetClientRect(hwnd(), &r);
   return r.bottom;
 }
 
 void WidgetWindow::Present() {
-  if (!hwnd_) return;
-  HDC dc = GetDC(hwnd_);
+  if (!hwnd()) return;
+  HDC dc = GetDC(hwnd());
   if (!dc) return;
   RECT all{0, 0, surface_.width(), surface_.height()};
   surface_.ShowOn(dc, all);
-  ReleaseDC(hwnd_, dc);
+  ReleaseDC(hwnd(), dc);
 }
 
-LRESULT CALLBACK WidgetWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* created = reinterpret_cast<WidgetWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    created->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<WidgetWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
-}
-
-LRESULT WidgetWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
       OnSize();
@@ -164,12 +135,8 @@ LRESULT WidgetWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return CallDefault(message, wparam, lparam);
   }
 }
 
@@ -180,20 +147,20 @@ void WidgetWindow::OnSize() {
 
 void WidgetWindow::OnPaint() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
+  HDC dc = BeginPaint(hwnd(), &ps);
   if (dc) surface_.ShowOn(dc, ps.rcPaint);
-  EndPaint(hwnd_, &ps);
+  EndPaint(hwnd(), &ps);
 }
 
 void WidgetWindow::OnButtonDown(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (focusable_ && GetFocus() != hwnd_) SetFocus(hwnd_);
-  SetCapture(hwnd_);
+  if (focusable_ && GetFocus() != hwnd()) SetFocus(hwnd());
+  SetCapture(hwnd());
   events_.MouseDown(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                     static_cast<float>(GET_Y_LPARAM(lparam)));
 }
 
 void WidgetWindow::OnButtonUp(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (ButtonsHeld(wparam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+  if (ButtonsHeld(wparam) == 0 && GetCapture() == hwnd()) ReleaseCapture();
   events_.MouseUp(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                   static_cast<float>(GET_Y_LPARAM(lparam)));
 }
@@ -204,7 +171,7 @@ void WidgetWindow::OnMouseMove(WPARAM wparam, LPARAM lparam) {
 }
 
 void WidgetWindow::OnDoubleClick() {
-  SetCapture(hwnd_);
+  SetCapture(hwnd());
   events_.DblClick();
 }
 

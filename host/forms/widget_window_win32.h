@@ -8,22 +8,20 @@
 #include <cstdint>
 
 #include "host/forms/surface_win32.h"
+#include "host/forms/window_object_win32.h"
 
 namespace Forms {
 
 class WidgetEvents;
 class WidgetSite;
 
-class WidgetWindow {
+class WidgetWindow : public WindowObject {
  public:
   // bounds in the container's client pixels. A focusable widget takes the
   // focus on a press and is a tab stop.
   WidgetWindow(HWND container, const RECT& bounds, WidgetEvents& events, WidgetSite& site, bool focusable);
-  WidgetWindow(const WidgetWindow&) = delete;
-  WidgetWindow& operator=(const WidgetWindow&) = delete;
-  ~WidgetWindow();
+  ~WidgetWindow() override;
 
-  HWND hwnd() const { return hwnd_; }
   Surface& surface() { return surface_; }
   WidgetEvents& events() const { return events_; }
   WidgetSite& site() const { return site_; }
@@ -37,8 +35,7 @@ class WidgetWindow {
   static WidgetWindow* FromHandle(HWND window);
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnSize();
   void OnPaint();
   void OnButtonDown(int16_t button, WPARAM wparam, LPARAM lparam);
@@ -52,7 +49,6 @@ class WidgetWindow {
   bool focusable_;
   bool terminated_ = false;
   Surface surface_;
-  HWND hwnd_ = nullptr;
 };
 
 }  // namespace Forms

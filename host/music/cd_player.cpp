@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "host/music/mci_seam.h"
-#include "host/app/ascii.h"
+#include "host/base/ascii.h"
+#include "host/base/ondrel_b.h"
 #include "host/music/mci_command.h"
+#include "host/music/mci_seam.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 namespace {

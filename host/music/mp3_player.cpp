@@ -2,11 +2,11 @@
 // the session's one-second timer whenever it has stopped.
 #include <string>
 
-#include "host/music/mci_seam.h"
+#include "host/base/ondrel_b.h"
 #include "host/music/mci_command.h"
+#include "host/music/mci_seam.h"
 #include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 

@@ -2,9 +2,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "host/base/ondrel_b.h"
 #include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 
 namespace Ondrel_BGM {
 

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "host/app/names.h"
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
+#include "host/base/names.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 #include "host/forms/form_win32.h"
 #include "host/forms/picture_box_win32.h"
 #include "host/music/ondrel_bgm.h"

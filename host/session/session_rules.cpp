@@ -1,7 +1,7 @@
 #include "host/session/session_rules.h"
 
-#include "host/app/ascii.h"
-#include "host/app/ondrel_b.h"
+#include "host/base/ascii.h"
+#include "host/base/ondrel_b.h"
 #include "host/music/media_path.h"
 
 namespace Ondrel_B {

@@ -1,10 +1,10 @@
 #include "host/settings/bgm_settings.h"
 
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 #include "host/settings/ini.h"
 #include "host/settings/number_text.h"
-#include "host/app/names.h"
+#include "host/base/names.h"
 
 namespace Ondrel_B {
 

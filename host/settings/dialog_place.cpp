@@ -1,6 +1,6 @@
 #include "host/settings/dialog_place.h"
 
-#include "host/settings/number_text.h"
+#include "host/base/rounding.h"
 
 namespace Ondrel_B {
 namespace {

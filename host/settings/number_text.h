@@ -21,7 +21,4 @@ std::optional<double> ReadNumber(std::wstring_view text);
 // or a result outside the signed 16-bit range: nothing.
 std::optional<int16_t> ReadWholeNumber(std::wstring_view text);
 
-// Real to integer as the host converts everywhere else: nearest, halves to even.
-long long RoundHalfEven(double value);
-
 }  // namespace Ondrel_B

@@ -1,6 +1,7 @@
 #include "host/settings/repeat_text.h"
 
 #include "host/settings/number_text.h"
+#include "host/base/rounding.h"
 
 namespace Ondrel_B {
 

@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "host/app/names.h"
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
-#include "host/app/zoom_win32.h"
+#include "host/base/names.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 #include "host/forms/access_keys_win32.h"
 #include "host/forms/app_pointer_win32.h"
 #include "host/forms/com_scope_win32.h"
@@ -38,6 +37,7 @@
 #include "host/settings/music_file_chooser_win32.h"
 #include "host/settings/number_text.h"
 #include "host/settings/repeat_text.h"
+#include "host/settings/zoom_win32.h"
 #include "host/widgets/cc_xp_button_win32.h"
 #include "host/widgets/gfx_frame_x_win32.h"
 #include "velnora_version.h"

@@ -2,7 +2,7 @@
 
 #include "host/forms/platform_input_win32.h"
 #include "host/forms/surface_win32.h"
-#include "host/settings/number_text.h"
+#include "host/base/rounding.h"
 #include "host/widgets/button_paint_win32.h"
 
 namespace Widgets {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "host/settings/number_text.h"
+#include "host/base/rounding.h"
 #include "host/widgets/colour.h"
 
 namespace Widgets {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "host/settings/number_text.h"
+#include "host/base/rounding.h"
 
 namespace Widgets {
 

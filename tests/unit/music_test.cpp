@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "host/base/ondrel_b.h"
 #include "host/music/mci_command.h"
 #include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 #include "tests/unit/scripted_mci.h"
 
 namespace {

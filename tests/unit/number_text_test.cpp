@@ -5,7 +5,6 @@
 namespace {
 
 using Ondrel_B::ReadWholeNumber;
-using Ondrel_B::RoundHalfEven;
 using Ondrel_B::SignColumn;
 
 TEST(NumberText, WritesWithASignColumn) {
@@ -37,14 +36,6 @@ TEST(NumberText, ReadsStoredNumbersRoundingDown) {
   for (const Case& c : cases) {
     EXPECT_EQ(ReadWholeNumber(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
   }
-}
-
-TEST(NumberText, RoundsHalvesToEven) {
-  const std::pair<double, long long> cases[] = {
-      {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-      {2.4999, 2}, {2.5001, 3}, {7.0, 7}, {-7.6, -8},
-  };
-  for (const auto& [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
 
 }  // namespace

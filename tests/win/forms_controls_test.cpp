@@ -52,7 +52,7 @@ Forms::GdiObject<HBITMAP> RedPicture(int width, int height) {
 
 // A square frame panel (black border at its edge) to put controls on.
 struct Panel {
-  explicit Panel(TestForm& form) : site(form.Site(L"GFXFrameX1")), frame(site, form.hwnd, RECT{10, 10, 310, 210}) {
+  explicit Panel(TestForm& form) : site(form.Site(L"GFXFrameX1")), frame(site, form.hwnd(), RECT{10, 10, 310, 210}) {
     Forms::PropertyBag bag;
     bag.Write(L"ShowShadow", false, true);
     frame.ReadProperties(bag);
@@ -109,7 +109,7 @@ TEST(Image, ShowsItsPictureAtTheCornerAndTheParentAroundIt) {
 TEST(Shape, IsOnlyItsOutlineAndLetsPressesThrough) {
   TestForm form;
   Forms::Shape plate;
-  ASSERT_TRUE(plate.Create(form.hwnd, RECT{20, 16, 133, 37}, RGB(0, 0, 0)));
+  ASSERT_TRUE(plate.Create(form.hwnd(), RECT{20, 16, 133, 37}, RGB(0, 0, 0)));
   plate.Move(21, 17);
   const RECT at = plate.Bounds();
   EXPECT_EQ(at.left, 21);
@@ -128,7 +128,7 @@ TEST(Shape, IsOnlyItsOutlineAndLetsPressesThrough) {
 TEST(ComboBox, KeepsItsTextWhenTheListIsFilledAndAnswersWhite) {
   TestForm form;
   Forms::ComboBox box;
-  ASSERT_TRUE(box.Create(form.hwnd, 10, 10, 41, nullptr));
+  ASSERT_TRUE(box.Create(form.hwnd(), 10, 10, 41, nullptr));
   box.SetText(L"45");
   box.AddItems({L"", L"1", L"2"});
   EXPECT_EQ(box.Text(), L"45");
@@ -149,25 +149,25 @@ TEST(ComboBox, KeepsItsTextWhenTheListIsFilledAndAnswersWhite) {
 TEST(TabOrder, MovesAlongTheOrderSkippingWhatCannotTakeTheFocusAndComesBackOnActivation) {
   TestForm form;
   Forms::ComboBox box;
-  ASSERT_TRUE(box.Create(form.hwnd, 10, 10, 41, nullptr));
-  HWND a = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 50, 50, 20, form.hwnd, nullptr, nullptr, nullptr);
-  HWND off = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED, 10, 80, 50, 20, form.hwnd, nullptr,
+  ASSERT_TRUE(box.Create(form.hwnd(), 10, 10, 41, nullptr));
+  HWND a = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 50, 50, 20, form.hwnd(), nullptr, nullptr, nullptr);
+  HWND off = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED, 10, 80, 50, 20, form.hwnd(), nullptr,
                              nullptr, nullptr);
-  HWND b = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 110, 50, 20, form.hwnd, nullptr, nullptr, nullptr);
+  HWND b = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10, 110, 50, 20, form.hwnd(), nullptr, nullptr, nullptr);
   Forms::TabOrder order;
   for (HWND control : {box.hwnd(), a, off, b}) order.Add(control);
 
   order.FocusFirst();
   EXPECT_EQ(order.Current(), box.hwnd()) << "the focus sits in the box's text field, which counts as the box";
   EXPECT_NE(GetFocus(), box.hwnd());
-  MSG tab{form.hwnd, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  MSG tab{form.hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
   EXPECT_TRUE(order.PreTranslate(tab));
   EXPECT_EQ(GetFocus(), a);
   EXPECT_EQ(order.Next(false), b) << "the disabled one is skipped";
   EXPECT_EQ(order.Next(true), box.hwnd());
   SetFocus(b);
   EXPECT_EQ(order.Next(false), box.hwnd()) << "round again";
-  MSG other{form.hwnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  MSG other{form.hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
   EXPECT_FALSE(order.PreTranslate(other));
 
   order.Activated(false);
@@ -215,7 +215,7 @@ TEST(MousePointer, TheApplicationWidePointerWinsOverTheFormsAndAPictureBoxsOwn) 
 TEST(PictureBox, ClicksOnlyOnAReleaseOverItAfterAPressOnIt) {
   TestForm form;
   Forms::PictureBox box;
-  ASSERT_TRUE(box.Create(form.hwnd, 123, 52));
+  ASSERT_TRUE(box.Create(form.hwnd(), 123, 52));
   box.ShowAt(12, 192);
   box.SetTabStop(true);
   int clicks = 0;

@@ -25,7 +25,7 @@ COLORREF GreyOf(int level) { return static_cast<COLORREF>(level | level << 8 | l
 
 class DialogFrame : public testing::Test {
  protected:
-  DialogFrame() : site(form.Site(L"GFXFrameX1")), frame(site, form.hwnd, RECT{12, 12, 12 + 501, 12 + 173}) {
+  DialogFrame() : site(form.Site(L"GFXFrameX1")), frame(site, form.hwnd(), RECT{12, 12, 12 + 501, 12 + 173}) {
     site.on_property_changed = [this](const std::wstring& name) { changed.push_back(name); };
     Forms::PropertyBag stored;
     stored.Write(L"ShadowDepth", int16_t{7}, int16_t{5});

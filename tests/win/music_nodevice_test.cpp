@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "host/base/ondrel_b.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 
 namespace {
 

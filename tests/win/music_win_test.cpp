@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "host/music/mci_seam.h"
+#include "host/base/ondrel_b.h"
 #include "host/music/mci_command.h"
+#include "host/music/mci_seam.h"
 #include "host/music/ondrel_bgm.h"
-#include "host/app/ondrel_b.h"
 #include "tests/win/audio_sink.h"
 
 namespace {

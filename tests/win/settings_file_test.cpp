@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "host/base/names.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 #include "host/settings/bgm_settings.h"
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
 #include "host/settings/ini.h"
 #include "host/settings/text_win32.h"
-#include "host/app/names.h"
 #include "tests/win/test_files.h"
 
 namespace {

@@ -8,43 +8,33 @@
 #include <vector>
 
 #include "host/forms/control_list.h"
+#include "host/forms/form_win32.h"
 #include "host/forms/widget_site.h"
 
 namespace testing_support {
 
-class TestForm {
+class TestForm : public Forms::Form {
  public:
-  explicit TestForm(int width = 640, int height = 400) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = CreateSolidBrush(0xE0E0E0);
-    wc.lpszClassName = L"VelnoraTestForm";
-    RegisterClassExW(&wc);
-    hwnd = CreateWindowExW(0, L"VelnoraTestForm", L"widget test", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, 20, 20,
-                           width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ShowWindow(hwnd, SW_SHOW);
-    SetForegroundWindow(hwnd);
-    UpdateWindow(hwnd);
+  explicit TestForm(int width = 640, int height = 400)
+      : Form({L"widget test", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, 0, 0xE0E0E0, 20, 20, width, height}) {
+    Load();
+    Show();
+    SetForegroundWindow(hwnd());
   }
-  ~TestForm() { DestroyWindow(hwnd); }
-  TestForm(const TestForm&) = delete;
-  TestForm& operator=(const TestForm&) = delete;
 
   Forms::WidgetSite Site(const wchar_t* name, uint32_t back = 0xE0E0E0) {
-    return Forms::WidgetSite(name, {hwnd, false, &controls}, {back, false, true});
+    return Forms::WidgetSite(name, {hwnd(), false, &controls}, {back, false, true});
   }
 
-  HWND hwnd = nullptr;
   Forms::ControlList controls;
 
  private:
   // The form's own activation handling would move the focus; widgets only
   // need to see the message.
-  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_ACTIVATE) return 0;
-    return DefWindowProcW(w, m, wp, lp);
+  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    if (message != WM_ACTIVATE) return false;
+    result = 0;
+    return true;
   }
 };
 

@@ -1,6 +1,6 @@
-#include "host/app/zoom_win32.h"
+#include "host/settings/zoom_win32.h"
 
-#include "host/app/ondrel_b.h"
+#include "host/base/ondrel_b.h"
 
 namespace Ondrel_B {
 namespace {

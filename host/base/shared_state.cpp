@@ -1,4 +1,4 @@
-#include "host/app/ondrel_b.h"
+#include "host/base/ondrel_b.h"
 
 namespace Ondrel_B {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "host/app/names.h"
-#include "host/app/ondrel_b.h"
-#include "host/app/paths.h"
+#include "host/base/names.h"
+#include "host/base/ondrel_b.h"
+#include "host/base/paths.h"
 
 namespace Ondrel_B {
 

@@ -1,4 +1,4 @@
-#include "host/app/paths.h"
+#include "host/base/paths.h"
 
 namespace Ondrel_B {
 

@@ -1,0 +1,118 @@
+#include "host/forms/window_object_win32.h"
+
+#include <commctrl.h>
+
+#include "host/forms/message_watch_win32.h"
+
+namespace Forms {
+namespace {
+
+// A wrapped control keeps its own user data: its object is a window property.
+constexpr wchar_t kWrappedObject[] = L"Forms.WindowObject";
+
+}  // namespace
+
+bool RegisterWindowClass(const wchar_t* name, UINT class_style) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing)) return true;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = class_style;
+  wc.lpfnWndProc = WindowObject::Proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  return RegisterClassExW(&wc) != 0;
+}
+
+WindowObject::~WindowObject() {
+  for (MessageWatch* watch : watches_) watch->target_ = nullptr;
+  watches_.clear();
+  if (!hwnd_) return;
+  HWND window = hwnd_;
+  CutLoose();
+  DestroyWindow(window);
+}
+
+WindowObject* WindowObject::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == Proc) {
+    return reinterpret_cast<WindowObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+  return static_cast<WindowObject*>(GetPropW(window, kWrappedObject));
+}
+
+bool WindowObject::CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec) {
+  if (hwnd_) return false;
+  const RECT& b = spec.bounds;
+  // Proc stores the window and this object at WM_NCCREATE.
+  CreateWindowExW(spec.ex_style, class_name, spec.title, spec.style, b.left, b.top, b.right - b.left,
+                  b.bottom - b.top, spec.parent, nullptr, GetModuleHandleW(nullptr), this);
+  return hwnd_ != nullptr;
+}
+
+bool WindowObject::Wrap(HWND control) {
+  if (hwnd_ || !control) return false;
+  if (!SetPropW(control, kWrappedObject, this)) return false;
+  if (!SetWindowSubclass(control, WrapProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    RemovePropW(control, kWrappedObject);
+    return false;
+  }
+  hwnd_ = control;
+  wrapped_ = true;
+  return true;
+}
+
+LRESULT WindowObject::CallDefault(UINT message, WPARAM wparam, LPARAM lparam) {
+  return wrapped_ ? DefSubclassProc(hwnd_, message, wparam, lparam) : DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK WindowObject::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<WindowObject*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    if (created) {
+      created->hwnd_ = window;
+      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+  }
+  auto* self = reinterpret_cast<WindowObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  return self->Dispatch(message, wparam, lparam);
+}
+
+LRESULT CALLBACK WindowObject::WrapProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR ref) {
+  auto* self = reinterpret_cast<WindowObject*>(ref);
+  if (!self) return DefSubclassProc(window, message, wparam, lparam);
+  return self->Dispatch(message, wparam, lparam);
+}
+
+LRESULT WindowObject::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = HandleMessage(message, wparam, lparam);
+  // A handler may stop its own watch or another: look each one up afresh.
+  for (size_t i = 0; i < watches_.size(); ++i) {
+    MessageWatch* watch = watches_[i];
+    if (watch->message_ == message && watch->handler_) watch->handler_(message, wparam, lparam);
+  }
+  if (message == WM_NCDESTROY) {
+    for (MessageWatch* watch : watches_) watch->target_ = nullptr;
+    watches_.clear();
+    CutLoose();
+  }
+  return result;
+}
+
+void WindowObject::CutLoose() {
+  if (!hwnd_) return;
+  if (wrapped_) {
+    RemoveWindowSubclass(hwnd_, WrapProc, 0);
+    RemovePropW(hwnd_, kWrappedObject);
+  } else {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  }
+  hwnd_ = nullptr;
+  wrapped_ = false;
+}
+
+}  // namespace Forms

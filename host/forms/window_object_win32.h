@@ -1,0 +1,69 @@
+// Every window of the forms runtime finds its object one way: the object is
+// handed over at creation and stored with the window from WM_NCCREATE on,
+// and each message goes to its HandleMessage. A system control the runtime
+// wraps (the combo box) reaches its object through the same procedure by a
+// subclass. Message watches see messages after the window's own handling.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace Forms {
+
+class MessageWatch;
+
+// Where and how a runtime window is created.
+struct WindowSpec {
+  DWORD ex_style = 0;
+  DWORD style = 0;
+  const wchar_t* title = L"";
+  RECT bounds{};  // the parent's client pixels; the screen's for a top-level window
+  HWND parent = nullptr;
+};
+
+// Registers a runtime window class once; false when it cannot be registered.
+bool RegisterWindowClass(const wchar_t* name, UINT class_style = 0);
+
+class WindowObject {
+ public:
+  WindowObject(const WindowObject&) = delete;
+  WindowObject& operator=(const WindowObject&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+  // The object of a window the runtime made or wraps, or null.
+  static WindowObject* FromHandle(HWND window);
+
+ protected:
+  WindowObject() = default;
+  // A window still there is cut loose from the object and destroyed.
+  // Classes whose handlers must see the window's end destroy it themselves.
+  virtual ~WindowObject();
+
+  // A window of a class registered by RegisterWindowClass, whose messages
+  // come to this object from WM_NCCREATE on. False when it cannot be made.
+  bool CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec);
+  // Takes over the messages of a system control's window.
+  bool Wrap(HWND control);
+
+  // Each message of the window; CallDefault gives it the usual handling.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    return CallDefault(message, wparam, lparam);
+  }
+  LRESULT CallDefault(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  friend class MessageWatch;
+  friend bool RegisterWindowClass(const wchar_t* name, UINT class_style);
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK WrapProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR ref);
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+  void CutLoose();
+
+  HWND hwnd_ = nullptr;
+  bool wrapped_ = false;
+  std::vector<MessageWatch*> watches_;
+};
+
+}  // namespace Forms

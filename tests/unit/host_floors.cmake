@@ -1,0 +1,38 @@
+# The host's folders stand in floors: a file may include its own folder and
+# folders on lower floors, never a peer or anything above. Fails naming every
+# include that runs upward or sideways, and every folder without a floor.
+#   cmake -DHOST_DIR=<source>/host -P host_floors.cmake
+set(floor_base 0)
+set(floor_forms 1)
+set(floor_widgets 2)
+set(floor_music 2)
+set(floor_settings 3)
+set(floor_preview 3)
+set(floor_session 3)
+set(floor_app 4)
+
+file(GLOB_RECURSE sources RELATIVE ${HOST_DIR} ${HOST_DIR}/*.h ${HOST_DIR}/*.cpp)
+set(faults "")
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" from "${source}")
+  if(from STREQUAL source OR NOT DEFINED floor_${from})
+    string(APPEND faults "\n  host/${source}: folder '${from}' has no floor")
+    continue()
+  endif()
+  file(STRINGS ${HOST_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"host/")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[^\"]*\"host/([^\"]*)\".*" "\\1" target "${line}")
+    string(REGEX MATCH "^[^/]+" to "${target}")
+    if(NOT DEFINED floor_${to})
+      string(APPEND faults "\n  host/${source}: includes host/${target}, folder '${to}' has no floor")
+    elseif(NOT to STREQUAL from AND NOT floor_${to} LESS floor_${from})
+      string(APPEND faults "\n  host/${source}: includes host/${target}, ${to} (floor ${floor_${to}}) is not below ${from} (floor ${floor_${from}})")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH sources count)
+if(faults)
+  message(FATAL_ERROR "includes against the host's floors:${faults}")
+endif()
+message(STATUS "${count} host files include only their own folder and lower floors")
