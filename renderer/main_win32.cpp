@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "renderer/clock.h"
+#include "renderer/front_win32.h"
 #include "renderer/gl_api.h"
 #include "renderer/names.h"
 #include "renderer/render.h"
@@ -59,6 +60,7 @@ void OnPaint(HWND window) {
   RenderFrame(app.scene);
   SwapBuffers(app.dc);
   ValidateRect(window, nullptr);
+  KeepInFront({window});
 }
 
 void OnKeyDown(HWND window, WPARAM key) {
@@ -112,11 +114,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const WindowSize size = ReadWindowSize();
   if (!RegisterClassA(&wc)) return 0;
 
-  app.window = CreateWindowExA(0, kWindowName, kWindowName, WS_POPUP, 0, 0, size.width, size.height,
+  // Topmost: always-on-top windows of other programs must not stay live
+  // above the saver.
+  app.window = CreateWindowExA(WS_EX_TOPMOST, kWindowName, kWindowName, WS_POPUP, 0, 0, size.width, size.height,
                                nullptr, nullptr, instance, nullptr);
   if (app.window == nullptr) return 0;
   ShowWindow(app.window, SW_SHOW);
   UpdateWindow(app.window);
+  TakeForeground(app.window);
 
   QueryPerformanceFrequency(&app.frequency);
   QueryPerformanceCounter(&app.start);

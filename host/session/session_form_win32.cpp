@@ -85,8 +85,13 @@ void Ondrel_S::StartRenderer() {
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
-  if (CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  // Started suspended: the right to take the foreground is handed on before
+  // the renderer can ask for it, so that Escape and every key reach it and
+  // not the program the user last worked in.
+  if (CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                      HostFolder().c_str(), &si, &pi)) {
+    AllowSetForegroundWindow(pi.dwProcessId);
+    ResumeThread(pi.hThread);
     CloseHandle(pi.hThread);
     rendererProcess_ = pi.hProcess;
   }

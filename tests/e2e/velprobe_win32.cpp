@@ -9,6 +9,11 @@
 //   velprobe cursor                       "shown" or "hidden": the cursor as the foreground's input sees it
 //   velprobe click <title> <button text>  clicks the child button with that text
 //   velprobe hold <title> <seconds>       a hidden top-level window with that title
+//   velprobe front <title> <secs> [top]   a shown 300 x 200 window at (100, 100) that takes the foreground
+//                                         and the keyboard; always on top with a fourth word
+//   velprobe foreground                   the title of the foreground window
+//   velprobe top <x> <y>                  the title of the top-level window Wine sees on top at a point
+//   velprobe raise <title>                raises the window to the top of its band (always-on-top or not)
 //   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
 //   velprobe client <title>               "x y width height" of the client area, on the screen
 //   velprobe layout <title>               "class<TAB>text<TAB>x y width height<TAB>enabled" for each
@@ -156,14 +161,24 @@ LRESULT CALLBACK HoldProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(w, m, wp, lp);
 }
 
-int Hold(const wchar_t* title, double seconds) {
+// A hidden marker window, or with front a shown 300 x 200 window at (100, 100)
+// that takes the foreground and the keyboard, as the program a user works in.
+int Hold(const wchar_t* title, double seconds, bool front = false, bool topmost = false) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = HoldProc;
   wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = L"VelprobeHold";
   RegisterClassW(&wc);
-  HWND w = CreateWindowExW(0, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND w = front ? CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, 100,
+                                   100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr)
+                 : CreateWindowExW(0, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                                   nullptr);
   if (!w) return 1;
+  if (front) {
+    SetForegroundWindow(w);
+    SetFocus(w);
+  }
   Print(L"ready");
   SetTimer(w, 1, static_cast<UINT>(seconds * 1000), nullptr);
   MSG msg;
@@ -246,6 +261,11 @@ int wmain(int argc, wchar_t** argv) {
     Print((info.flags & CURSOR_SHOWING) ? L"shown" : L"hidden");
     return 0;
   }
+  if (cmd == L"foreground") {
+    HWND w = GetForegroundWindow();
+    Print(w ? TextOf(w) : L"");
+    return w ? 0 : 1;
+  }
   if (argc < 3) return 2;
   if (cmd == L"area" && argc > 5) return Area(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtof(argv[5]));
   if (cmd == L"children") return Children(HandleArg(argv[2]));
@@ -257,6 +277,13 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (cmd == L"hold") return Hold(argv[2], argc > 3 ? _wtof(argv[3]) : 30.0);
+  if (cmd == L"front") return Hold(argv[2], argc > 3 ? _wtof(argv[3]) : 30.0, true, argc > 4);
+  if (cmd == L"top" && argc > 3) {
+    const POINT at{_wtoi(argv[2]), _wtoi(argv[3])};
+    HWND hit = WindowFromPoint(at);
+    Print(hit ? TextOf(GetAncestor(hit, GA_ROOT)) : L"");
+    return hit ? 0 : 1;
+  }
   HWND w = Find(argv[2]);
   if (!w) return 1;
   if (cmd == L"find") {
@@ -286,6 +313,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"focus") return Focus(w);
   if (cmd == L"closebox") return CloseBox(w);
+  if (cmd == L"raise") {
+    const bool topmost = GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    // NOTE: without SWP_NOACTIVATE Wine moves the X keyboard focus to the
+    // raised window while its own foreground stays where it was.
+    return SetWindowPos(w, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+  }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"endsession") {
     DWORD_PTR agreed = 0;

@@ -1,0 +1,17 @@
+// The saver's windows in front of the desk: the keyboard is theirs, and no
+// window of another program, always-on-top ones included, lies above them.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// Makes the shown window the foreground window with the keyboard focus
+// (the host hands on its right to take the foreground before we start).
+void TakeForeground(HWND window);
+
+// Called once a frame. Puts the windows back at the top of the always-on-top
+// band when a visible window of another program has come above any of them,
+// and takes the foreground back (to the first window) when another program
+// took it. Cheap when nothing changed: a short walk down the z-order.
+void KeepInFront(const std::vector<HWND>& windows);
