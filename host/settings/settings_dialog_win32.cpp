@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/base/ascii.h"
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
@@ -67,12 +68,14 @@ Forms::FormLook DialogLook() {
 }
 
 // The three source choices: a mark and a label each, by index (the stored
-// source); on screen the rows run CD, none, file.
+// source); on screen the rows run CD, none, file. The key chooses it from the
+// keyboard (N for none, C for CD, M for MP3).
 struct ChoiceRow {
   int top;
   const wchar_t* text;
+  wchar_t key;
 };
-constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L"なし"}, {52, L"音楽CD"}, {92, L"MP3、WAV"}}};
+constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L"なし", L'N'}, {52, L"音楽CD", L'C'}, {92, L"MP3、WAV", L'M'}}};
 
 class Ondrel_P final : public Forms::Form {
  public:
@@ -98,6 +101,7 @@ class Ondrel_P final : public Forms::Form {
   void PlaceWindow();
   void ShowChoice(int16_t kind);
   void OnChoicePressed(int16_t kind);
+  bool OnChoiceKey(const MSG& msg);
   void OnFileClick();
   void OnSetClick();
   void OnBannerClick();
@@ -245,7 +249,7 @@ bool Ondrel_P::PreTranslate(MSG& msg) {
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) && BGM_Repeat.Dropped()) {
     return false;
   }
-  return tab_order_.PreTranslate(msg) || Form::PreTranslate(msg);
+  return OnChoiceKey(msg) || tab_order_.PreTranslate(msg) || Form::PreTranslate(msg);
 }
 
 bool Ondrel_P::OnMessage(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
@@ -300,6 +304,24 @@ void Ondrel_P::OnChoicePressed(int16_t kind) {
   Cmd_File->SetEnabled(false);
   BGM_Repeat.SetEnabled(false);
   ShowChoice(kind);
+}
+
+// Alt and the choice's letter, or the letter alone while the repeat box's
+// text does not take it: the same choice as a press on the mark.
+bool Ondrel_P::OnChoiceKey(const MSG& msg) {
+  const bool alt = msg.message == WM_SYSCHAR;
+  if (!alt && msg.message != WM_CHAR) return false;
+  if (BGM_Repeat.Dropped()) return false;
+  if (!alt && (msg.hwnd == BGM_Repeat.hwnd() || IsChild(BGM_Repeat.hwnd(), msg.hwnd))) return false;
+  const wchar_t key = AsciiUpper(static_cast<wchar_t>(msg.wParam));
+  for (int16_t i = 0; i < 3; ++i) {
+    if (kChoiceRows[i].key != key) continue;
+    OnChoicePressed(i);
+    // The control that had the focus may just have been disabled.
+    if (!tab_order_.Current()) tab_order_.FocusFirst();
+    return true;
+  }
+  return false;
 }
 
 void Ondrel_P::OnFileClick() {

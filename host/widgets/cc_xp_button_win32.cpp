@@ -77,6 +77,8 @@ void ccXPButton::ApplyFont(const Forms::FontDesc& font) {
   if (made) font_.reset(made);
 }
 
+void ccXPButton::NameWindow(const std::wstring& caption) { SetWindowTextW(window_.hwnd(), caption.c_str()); }
+
 void ccXPButton::EnableWindow(bool enabled) { ::EnableWindow(window_.hwnd(), enabled); }
 
 void ccXPButton::SetSizePixels(int width, int height) {

@@ -59,6 +59,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
  private:
   void PaintBody(int state) override;
   void PaintCaption(bool focus_rect) override;
+  void NameWindow(const std::wstring& caption) override;
   void ApplyFont(const Forms::FontDesc& font) override;
   void EnableWindow(bool enabled) override;
   int WidthPixels() const override { return window_.ClientWidth(); }

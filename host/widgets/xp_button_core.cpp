@@ -28,6 +28,7 @@ void XPButtonCore::Initialize() {
 
 void XPButtonCore::SetCaption(const std::wstring& caption) {
   caption_ = caption;
+  port_.NameWindow(caption_);
   site_.SetAccessKey(AccessKeyOf(caption_));
   Redraw(visual_state_);
   site_.PropertyChanged(kCaption);

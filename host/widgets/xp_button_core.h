@@ -37,6 +37,8 @@ class ButtonPort {
   virtual void PaintBody(int state) = 0;
   // Caption, then the focus rectangle when focus_rect is true.
   virtual void PaintCaption(bool focus_rect) = 0;
+  // The caption as the window's text, which screen readers announce.
+  virtual void NameWindow(const std::wstring& caption) = 0;
   virtual void ApplyFont(const Forms::FontDesc& font) = 0;
   virtual void EnableWindow(bool enabled) = 0;
   virtual int WidthPixels() const = 0;

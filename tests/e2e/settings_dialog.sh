@@ -32,6 +32,7 @@ want_y=$(awk -v f=$(( (screen_h - wh) * 15 )) 'BEGIN { t = int(f / 3); p = t / 1
 expect_eq "$wx $wy" "$want_x $want_y" "the dialog opens centred across and a third of the free height down"
 
 # Every control where the table puts it; "*" for sizes that follow the text.
+# The buttons carry their captions as window text, for screen readers.
 layout=$(probe layout "$DIALOG" | grep -v '^Edit	')
 expected_layout="VelnoraWidget		12 12 501 173	1
 VelnoraShape		33 29 113 21	1
@@ -45,10 +46,10 @@ VelnoraImage		40 104 13 13	1
 VelnoraLabel	MP3、WAV	56 104 * *	1
 ComboBox		108 60 41 *	0
 VelnoraLabel	曲目をﾘﾋﾟｰﾄ	152 64 * *	1
-VelnoraWidget		36 124 45 25	0
+VelnoraWidget	...	36 124 45 25	0
 VelnoraLabel		84 124 397 33	1
-VelnoraWidget		144 192 113 33	1
-VelnoraWidget		260 192 113 33	1
+VelnoraWidget	設定	144 192 113 33	1
+VelnoraWidget	ｷｬﾝｾﾙ	260 192 113 33	1
 VelnoraPictureBox		12 192 123 52	1
 VelnoraPictureBox		384 192 123 52	1
 VelnoraLabel	Velnora 1.0.0  © Velnora Project	172 232 * *	1"
@@ -216,6 +217,25 @@ expect_confirmed_writes 0 0
 expect_ini_line "$KIND_KEY_HEX" 0
 expect_ini_line "$FILE_KEY_HEX" "$SONG_WIN"
 pass "\"なし\" keeps the file in the settings file"
+
+# --- Keys alone choose each source (Alt and the letter, or the letter where
+# the focus does not type text); Enter confirms with "設定". Choosing "なし"
+# while "..." has the focus disables it: the focus goes on to "設定".
+for pass_ in "0|alt+c|1" "1|alt+m|2" "2|alt+n|0" "0|m|2" "2|c|1"; do
+  IFS='|' read -r from keys to <<<"$pass_"
+  music_ini "$from" 0 "$SONG_WIN"
+  open_dialog
+  [ "$from" = 1 ] && send_key Tab  # from the repeat box's text to "設定" ("..." is disabled)
+  send_key "$keys"
+  sleep 0.2
+  expect_eq "$(chosen_mark)" "$to" "$keys chooses source $to"
+  [ "$to" = 1 ] && { enabled_at 108 60 || fail "$keys did not enable the repeat box"; }
+  [ "$to" = 2 ] && { enabled_at 36 124 || fail "$keys did not enable \"...\""; }
+  send_key Return
+  dialog_closed
+  expect_ini_line "$KIND_KEY_HEX" "$to"
+done
+pass "the keyboard alone chooses every source and confirms it"
 
 # --- "ｷｬﾝｾﾙ", the close button and Escape leave the file's bytes as they were,
 # after the choice and the repeat box were changed.

@@ -15,6 +15,7 @@ class RecordingPort : public ButtonPort {
  public:
   void PaintBody(int state) override { painted.push_back(state); }
   void PaintCaption(bool focus_rect) override { focus_rects.push_back(focus_rect); }
+  void NameWindow(const std::wstring&) override {}
   void ApplyFont(const Forms::FontDesc& f) override { font = f; }
   void EnableWindow(bool e) override { window_enabled = e; }
   int WidthPixels() const override { return width; }
