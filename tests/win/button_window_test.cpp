@@ -132,18 +132,6 @@ TEST_F(ButtonWindow, NewInstanceTakesTheNextFreeCaption) {
   form.controls.Remove(&button);
 }
 
-// Screen readers name a button by its window's text.
-TEST_F(ButtonWindow, WindowTextFollowsTheCaption) {
-  auto text = [this] {
-    wchar_t buf[64] = {};
-    GetWindowTextW(button.hWnd(), buf, 64);
-    return std::wstring(buf);
-  };
-  EXPECT_EQ(text(), L"&OK");
-  button.SetCaption(L"ｷｬﾝｾﾙ");
-  EXPECT_EQ(text(), L"ｷｬﾝｾﾙ");
-}
-
 TEST_F(ButtonWindow, DisabledWindowAndEnabledRules) {
   button.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(button.hWnd()));
