@@ -72,9 +72,20 @@ install() { install_ends 0 "$@"; }
 install_ends() {
   local code=$1 kind=$2 start_ms; shift 2
   start_ms=$(now_ms)
-  timeout -k 5 120 wine "$(setup_of "$kind")" "$@" >>"$SCENARIO_TMP/wine.log" 2>&1
-  expect_eq "$?" "$code" "the $kind installer $* ends with code $code"
+  windows_exit_code "$(setup_of "$kind")" "$@" >"$SCENARIO_TMP/code" 2>>"$SCENARIO_TMP/wine.log"
+  expect_eq "$(cat "$SCENARIO_TMP/code")" "$code" "the $kind installer $* ends with code $code"
   note "installer ran for $(( $(now_ms) - start_ms )) ms"
+}
+
+# windows_exit_code PROGRAM ARGS...: runs it and prints its whole exit code
+# (a Unix exit status keeps only the low 8 bits: 1638 would read as 102),
+# as a batch file's start /wait sees it.
+windows_exit_code() {
+  local program bat
+  program=$(winepath -w "$1"); shift
+  bat=$(mktemp -p "$SCENARIO_TMP" --suffix=.bat)
+  printf '@start "" /wait "%s" %s\r\n@echo exit=%%ERRORLEVEL%%\r\n' "$program" "$*" >"$bat"
+  timeout -k 5 120 wine cmd /c "$(winepath -w "$bat")" </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^exit=//p'
 }
 
 installed_files_present() {
