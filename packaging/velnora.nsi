@@ -3,13 +3,26 @@
 ; Programs and Features; an uninstaller that removes exactly that.
 ;
 ; Built by tools/release.sh:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DPROGRAMS=<dir with both programs>
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.1.0 -DHOMEPAGE=<url> -DPROGRAMS=<dir with both programs>
 ;            -DICON=<velnora.ico> -DOUTFILE=<setup.exe> [-DSIGN=<signing command>] velnora.nsi
+; (VERSION and HOMEPAGE are CMake's project version and HOMEPAGE_URL.)
 ;
 ; Command line of the installer, besides NSIS's own /S:
-;   /CURRENT=1  make Velnora the current screen saver (the wizard's default;
-;               a silent install leaves the current saver alone unless asked)
-;   /CURRENT=0  do not
+;   /CURRENT=1  make Velnora the current screen saver
+;   /CURRENT=0  do not; over an installed Velnora that is the current saver,
+;               it stops being the current saver
+;   without it  a first install: the wizard makes Velnora current, a silent
+;               install does not; over an installed Velnora: the user's choice
+;               stays as it is (the wizard's box starts as it is now)
+;
+; Over an installed Velnora (the entry's DisplayVersion):
+;   the same or an older version  replaced in place: the programs, the
+;                                 uninstaller and the one entry rewritten
+;   a newer version               nothing changes: the wizard says so and
+;                                 stops; exit code 1638 (ERROR_PRODUCT_VERSION,
+;                                 "another version of this product is
+;                                 already installed"), silent or not
+; Without administrator rights: exit code 740 (ERROR_ELEVATION_REQUIRED).
 
 !macro Required NAME
   !ifndef ${NAME}
@@ -17,6 +30,7 @@
   !endif
 !macroend
 !insertmacro Required VERSION
+!insertmacro Required HOMEPAGE
 !insertmacro Required PROGRAMS
 !insertmacro Required ICON
 !insertmacro Required OUTFILE
@@ -36,6 +50,11 @@ ManifestDPIAware true
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define SPI_SETSCREENSAVEACTIVE 17
 !define SPIF_UPDATE_AND_BROADCAST 3
+!define ERROR_PRODUCT_VERSION 1638
+!searchparse /noerrors "${VERSION}" "" VERSION_MAJOR "." VERSION_MINOR "."
+!ifndef VERSION_MINOR
+  !error "VERSION ${VERSION} is not major.minor.patch"
+!endif
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -55,6 +74,7 @@ ShowUninstDetails show
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include Sections.nsh
+!include WordFunc.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -83,6 +103,16 @@ LangString SecCurrentDesc ${LANG_JAPANESE} "「スクリーン セーバーの�
 
 LangString NeedsAdmin ${LANG_ENGLISH} "Velnora installs into the Windows system folder: run this as an administrator."
 LangString NeedsAdmin ${LANG_JAPANESE} "Velnora は Windows のシステム フォルダーに入ります。管理者として実行してください。"
+LangString NewerInstalled ${LANG_ENGLISH} "A newer Velnora ($InstalledVersion) is installed already; this installer is version ${VERSION}. Nothing was changed. To go back to ${VERSION}, uninstall Velnora $InstalledVersion first."
+LangString NewerInstalled ${LANG_JAPANESE} "新しい Velnora ($InstalledVersion) がすでにインストールされています。このインストーラーはバージョン ${VERSION} です。何も変更していません。${VERSION} に戻すには、先に Velnora $InstalledVersion をアンインストールしてください。"
+
+; The version of the Velnora installed now, empty when there is none.
+Var InstalledVersion
+; 1: Velnora is the current screen saver now.
+Var WasCurrent
+; 1: leave the current saver as it is whatever the section says (a silent
+; install without /CURRENT=).
+Var KeepCurrent
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
@@ -114,7 +144,13 @@ Section "!$(SecProgramsName)" SecPrograms
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\Velnora.scr,0"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$SYSDIR"
+  ; The folder that is Velnora's own: the uninstaller's (the programs
+  ; share System32 with Windows, which no clean-up tool may take for ours).
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "${HOMEPAGE}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "HelpLink" "${HOMEPAGE}"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
@@ -127,6 +163,18 @@ Section "$(SecCurrentName)" SecCurrent
   ; Saver Settings write; the call turns the saver on and tells the system.
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$SYSDIR\Velnora.scr"
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATE_AND_BROADCAST})'
+SectionEnd
+
+; Over an installed Velnora that is the current saver, with the box unticked
+; in the wizard or /CURRENT=0: it stops being current, as the uninstaller does it.
+Section "-Current off" SecCurrentOff
+  ${If} $InstalledVersion != ""
+  ${AndIf} $WasCurrent == 1
+  ${AndIf} $KeepCurrent != 1
+  ${AndIfNot} ${SectionIsSelected} ${SecCurrent}
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 0, p 0, i ${SPIF_UPDATE_AND_BROADCAST})'
+  ${EndIf}
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
@@ -149,12 +197,38 @@ SectionEnd
 Function .onInit
   !insertmacro RequireAdmin
   SetRegView 64
-  ; On in the wizard, off in a silent install; /CURRENT= overrides either.
+
+  ; A newer Velnora stays: say so and change nothing.
+  ClearErrors
+  ReadRegStr $InstalledVersion HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+  ${If} ${Errors}
+    StrCpy $InstalledVersion ""
+  ${EndIf}
+  ${If} $InstalledVersion != ""
+    ${VersionCompare} $InstalledVersion "${VERSION}" $0
+    ${If} $0 == 1
+      MessageBox MB_ICONSTOP|MB_OK "$(NewerInstalled)" /SD IDOK
+      SetErrorLevel ${ERROR_PRODUCT_VERSION}
+      Quit
+    ${EndIf}
+  ${EndIf}
+
+  Call IsCurrentSaver
+  StrCpy $WasCurrent $0
+  StrCpy $KeepCurrent 0
+  ; /CURRENT= decides when given. Without it: a first install makes Velnora
+  ; current in the wizard and not when silent; over an installed Velnora the
+  ; wizard's box starts as things are, and a silent install keeps them so.
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/CURRENT=" $1
   ${If} ${Errors}
-    ${If} ${Silent}
+    ${If} $InstalledVersion != ""
+      StrCpy $1 $WasCurrent
+      ${If} ${Silent}
+        StrCpy $KeepCurrent 1
+      ${EndIf}
+    ${ElseIf} ${Silent}
       StrCpy $1 0
     ${Else}
       StrCpy $1 1
@@ -169,7 +243,9 @@ FunctionEnd
 
 ; Whether the current screen saver is the installed Velnora.scr: the same
 ; path, compared without regard to case, also in its short (8.3) form.
-Function un.IsCurrentSaver
+; $0: 1 or 0.
+!macro IsCurrentSaverFunction PREFIX
+Function ${PREFIX}IsCurrentSaver
   StrCpy $0 0
   ClearErrors
   ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
@@ -186,6 +262,9 @@ Function un.IsCurrentSaver
     ${EndIf}
   ${EndIf}
 FunctionEnd
+!macroend
+!insertmacro IsCurrentSaverFunction ""
+!insertmacro IsCurrentSaverFunction "un."
 
 Function un.onInit
   !insertmacro RequireAdmin

@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# One saver session inside the test environment (see tools/demo.sh).
+# One demo inside the test environment (see tools/demo.sh): DEMO_MODE is
+# session, dialog or preview.
 set -uo pipefail
 dist=$PWD/dist
 work="$WINEPREFIX/drive_c/q_dorn_temp"
 seconds=${DEMO_SECONDS:-15}
+mode=${DEMO_MODE:-session}
+
+probe() { timeout 20 wine "$PWD/build/win/tests/e2e/velprobe.exe" "$@" 2>/dev/null; }
+# wait_for TITLE PID: until a window of that title is up, or the process is gone.
+wait_for() {
+  for _ in $(seq 150); do probe find "$1" >/dev/null && return 0; kill -0 "$2" 2>/dev/null || return 1; sleep 0.1; done
+  return 1
+}
+shot() { import -window root "$1" && echo "demo: screenshot in $1"; }
 
 # A private screen starts black: give it a desktop worth taking a snapshot of.
 if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
@@ -17,27 +27,48 @@ if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
   rm -f "$desk"
 fi
 
-echo "demo: Velnora.scr /s on display $DISPLAY"
-timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" /s &
-host=$!
-
-# The renderer's window, when a renderer is there to open it.
-probe() { timeout 20 wine "$PWD/build/win/tests/e2e/velprobe.exe" "$@" 2>/dev/null; }
-for _ in $(seq 100); do probe find Ondrel_VC >/dev/null && break; kill -0 $host 2>/dev/null || break; sleep 0.1; done
-
-if probe find Ondrel_VC >/dev/null; then
-  if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
-    sleep "$seconds"
-    import -window root out/demo.png && echo "demo: screenshot in out/demo.png"
-    xdotool key Escape
-  else
-    echo "demo: press Escape in the saver to end it"
-  fi
-fi
-wait $host; rc=$?
-echo "demo: host ended with exit code $rc"
+case $mode in
+  session)
+    echo "demo: Velnora.scr /s on display $DISPLAY"
+    timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" /s &
+    pid=$!
+    if wait_for Ondrel_VC $pid; then
+      if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
+        sleep "$seconds"; shot out/demo.png; xdotool key Escape
+      else
+        echo "demo: press Escape in the saver to end it"
+      fi
+    fi ;;
+  dialog)
+    echo "demo: Velnora.scr /c (the settings dialog) on display $DISPLAY"
+    timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" /c &
+    pid=$!
+    if wait_for '■Velnora■' $pid; then
+      if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
+        sleep "$seconds"; shot out/demo-dialog.png; probe close '■Velnora■' >/dev/null
+      else
+        echo "demo: choose music and press 設定 (set), or ｷｬﾝｾﾙ (cancel) or the close box"
+      fi
+    fi ;;
+  preview)
+    # Wine 8 shows nothing one process paints into another's window, so the
+    # preview form is shown by preview_gallery: the same code, in a window of
+    # its own process, at the Screen Saver Settings' 152 x 112.
+    run=$seconds
+    [ "$VELNORA_PRIVATE_DISPLAY" = 1 ] || run=60
+    echo "demo: the preview (152 x 112) on display $DISPLAY"
+    timeout -k 5 $((run + 30)) wine "$PWD/build/win/tests/e2e/preview_gallery.exe" 152 112 "$run" >/dev/null 2>&1 &
+    pid=$!
+    if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
+      sleep 5; shot out/demo-preview.png
+    else
+      echo "demo: the preview shows for $run seconds; close its window to end it sooner"
+    fi ;;
+esac
+wait $pid; rc=$?
+echo "demo: ended with exit code $rc"
 if [ -f "$work/Velnora.ini" ]; then
-  echo "demo: settings file C:\\q_dorn_temp\\Velnora.ini:"
+  echo "demo: the demo's settings file C:\\q_dorn_temp\\Velnora.ini:"
   iconv -f CP932 -t UTF-8 "$work/Velnora.ini" | sed 's/^/   /'
 fi
 exit $rc

@@ -22,6 +22,10 @@ packages=(
   fonts-ipafont-gothic locales
   # release: installer, code signing, zip (tools/release.sh and its tests)
   nsis osslsigncode openssl zip unzip
+  # signing through a PKCS#11 token: OpenSSL's pkcs11 engine (osslsigncode
+  # 2.x loads it for -pkcs11module); the tests' token SoftHSM2, and
+  # pkcs11-tool (opensc) to make a key inside it
+  libengine-pkcs11-openssl softhsm2 opensc
 )
 
 missing=()

@@ -8,9 +8,15 @@
 #                a Release build of its own writing its programs to DIR/dist)
 #   --no-build   package the programs DIR already holds (the tests use this)
 #   --out        where the three files go (default dist/release)
-# Signing: with VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD set, both programs,
-# the uninstaller and the installer are signed (tools/sign-file.sh);
-# without them the release is unsigned and says so.
+# Signing (tools/sign-file.sh says more): both programs, the uninstaller and
+# the installer are signed with
+#   VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD              a PKCS#12 file, or
+#   VELNORA_SIGN_PKCS11_MODULE, VELNORA_SIGN_PKCS11_KEY,
+#   VELNORA_SIGN_PKCS11_CERT and VELNORA_SIGN_PASSWORD (PIN) a PKCS#11 token;
+# VELNORA_SIGN_TIMESTAMP_URL time-stamps them (a warning when unset);
+# every signature is verified (against VELNORA_SIGN_CAFILE, default the
+# system's CAs) before anything is written. Without any of these the release
+# is unsigned and says so.
 # File times inside the zip and the installer are SOURCE_DATE_EPOCH (default:
 # the last commit's time), so the same programs give the same packages.
 set -euo pipefail
@@ -24,7 +30,7 @@ while [ $# -gt 0 ]; do
     --build-dir) build=${2:?--build-dir needs a folder}; shift 2 ;;
     --no-build) do_build=0; shift ;;
     --out) out=${2:?--out needs a folder}; shift 2 ;;
-    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
     *) echo "release: unknown argument $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -32,12 +38,35 @@ done
 die() { echo "release: $*" >&2; exit 1; }
 
 signing=0
-if [ -n "${VELNORA_SIGN_PFX:-}" ] || [ -n "${VELNORA_SIGN_PASSWORD:-}" ]; then
+signer=""
+p11_any="${VELNORA_SIGN_PKCS11_MODULE:-}${VELNORA_SIGN_PKCS11_KEY:-}${VELNORA_SIGN_PKCS11_CERT:-}"
+if [ -n "${VELNORA_SIGN_PFX:-}" ] && [ -n "$p11_any" ]; then
+  die "VELNORA_SIGN_PFX and VELNORA_SIGN_PKCS11_* both set: sign with one of them"
+elif [ -n "$p11_any" ]; then
+  [ -n "${VELNORA_SIGN_PKCS11_MODULE:-}" ] && [ -n "${VELNORA_SIGN_PKCS11_KEY:-}" ] &&
+    [ -n "${VELNORA_SIGN_PKCS11_CERT:-}" ] && [ -n "${VELNORA_SIGN_PASSWORD+set}" ] ||
+    die "signing with a token needs VELNORA_SIGN_PKCS11_MODULE, VELNORA_SIGN_PKCS11_KEY, VELNORA_SIGN_PKCS11_CERT and VELNORA_SIGN_PASSWORD (the PIN)"
+  [ -f "$VELNORA_SIGN_PKCS11_MODULE" ] || die "no PKCS#11 module $VELNORA_SIGN_PKCS11_MODULE"
+  case $VELNORA_SIGN_PKCS11_CERT in
+    pkcs11:*) ;;
+    *) [ -f "$VELNORA_SIGN_PKCS11_CERT" ] || die "no certificate file $VELNORA_SIGN_PKCS11_CERT" ;;
+  esac
+  signing=1
+  signer="the key $VELNORA_SIGN_PKCS11_KEY through $(basename "$VELNORA_SIGN_PKCS11_MODULE")"
+elif [ -n "${VELNORA_SIGN_PFX:-}" ] || [ -n "${VELNORA_SIGN_PASSWORD:-}" ]; then
   [ -n "${VELNORA_SIGN_PFX:-}" ] && [ -n "${VELNORA_SIGN_PASSWORD+set}" ] ||
-    die "signing needs both VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD"
+    die "signing needs both VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD (or a token: VELNORA_SIGN_PKCS11_*)"
   [ -f "$VELNORA_SIGN_PFX" ] || die "no certificate file $VELNORA_SIGN_PFX"
   signing=1
+  signer=$(basename "$VELNORA_SIGN_PFX")
 fi
+if [ -n "${VELNORA_SIGN_CAFILE:-}" ] && [ ! -f "$VELNORA_SIGN_CAFILE" ]; then
+  die "no CA file $VELNORA_SIGN_CAFILE"
+fi
+no_timestamp_warning() {
+  echo "release: WARNING: no time stamp (VELNORA_SIGN_TIMESTAMP_URL is not set): the signatures end with the certificate: when it expires, Windows no longer accepts them" >&2
+}
+[ $signing = 0 ] || [ -n "${VELNORA_SIGN_TIMESTAMP_URL:-}" ] || no_timestamp_warning
 
 for tool in makensis zip sha256sum x86_64-w64-mingw32-strip; do
   command -v "$tool" >/dev/null || die "$tool is missing (run tools/install-deps.sh)"
@@ -55,8 +84,11 @@ if [ $do_build = 1 ]; then
 fi
 [ -f "$build/CMakeCache.txt" ] || die "$build is no CMake build (build it, or drop --no-build)"
 dist=$(sed -n 's/^VELNORA_DIST_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
-version=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/velnora_version.h" 2>/dev/null || true)
-[ -n "$dist" ] && [ -n "$version" ] || die "$build has no Windows build of Velnora"
+# The version and the home page, as CMake gave them to the programs.
+header="$build/generated/velnora_version.h"
+version=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$header" 2>/dev/null || true)
+homepage=$(sed -n 's/^#define VELNORA_HOME_PAGE "\(.*\)"$/\1/p' "$header" 2>/dev/null || true)
+[ -n "$dist" ] && [ -n "$version" ] && [ -n "$homepage" ] || die "$build has no Windows build of Velnora"
 for f in Velnora.scr Velnora.dll; do
   [ -f "$dist/$f" ] || die "no $dist/$f: build first"
 done
@@ -66,11 +98,9 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
+out=$(realpath -m "$out")
 zip_name="velnora-$version-win64.zip"
 setup_name="velnora-$version-setup.exe"
-rm -f "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS"
 
 # Everything is made in a staging folder and moved to the output only when
 # all of it, signatures included, has succeeded.
@@ -84,7 +114,7 @@ for f in Velnora.scr Velnora.dll; do
   x86_64-w64-mingw32-strip -o "$stage/$f" "$dist/$f"
   [ $signing = 0 ] || "$root/tools/sign-file.sh" "$stage/$f"
 done
-cp "$root/packaging/README-ja-en.txt" "$stage/README.txt"
+sed "s/@VERSION@/$version/g" "$root/packaging/README-ja-en.txt" >"$stage/README.txt"
 shipped=("$stage/README.txt" "$stage/Velnora.dll" "$stage/Velnora.scr")
 chmod 644 "${shipped[@]}"
 touch -d "@$SOURCE_DATE_EPOCH" "${shipped[@]}"
@@ -95,17 +125,30 @@ echo "== $zip_name"
 
 echo "== $setup_name"
 nsis_args=(-INPUTCHARSET UTF8 -V2 -WX
-  -DVERSION="$version" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
+  -DVERSION="$version" -DHOMEPAGE="$homepage" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
 [ $signing = 0 ] || nsis_args+=(-DSIGN="$root/tools/sign-file.sh")
 makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
 
+if [ $signing = 1 ]; then
+  # Every signature made, once more as shipped, before anything is written
+  # (the uninstaller's was verified when makensis had it signed).
+  echo "== verifying the signatures"
+  for f in "$stage/Velnora.scr" "$stage/Velnora.dll" "$made/$setup_name"; do
+    "$root/tools/verify-file.sh" "$f" || die "$(basename "$f"): the signature made does not verify"
+    echo "   $(basename "$f"): ok"
+  done
+fi
+
 (cd "$made" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+mkdir -p "$out"
+rm -f "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS"
 mv "$made/$zip_name" "$made/$setup_name" "$made/SHA256SUMS" "$out/"
 
 echo "== written to $out"
 (cd "$out" && ls -l "$zip_name" "$setup_name" SHA256SUMS | awk '{print "   " $5 "\t" $NF}')
 if [ $signing = 1 ]; then
-  echo "release: signed with $(basename "$VELNORA_SIGN_PFX")${VELNORA_SIGN_TIMESTAMP_URL:+, time-stamped by $VELNORA_SIGN_TIMESTAMP_URL}"
+  echo "release: signed with $signer${VELNORA_SIGN_TIMESTAMP_URL:+, time-stamped by $VELNORA_SIGN_TIMESTAMP_URL}"
+  [ -n "${VELNORA_SIGN_TIMESTAMP_URL:-}" ] || no_timestamp_warning
 else
-  echo "release: UNSIGNED (set VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD to sign)"
+  echo "release: UNSIGNED (set VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD, or VELNORA_SIGN_PKCS11_*, to sign)"
 fi

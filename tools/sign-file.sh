@@ -1,20 +1,44 @@
 #!/usr/bin/env bash
-# Signs one Windows program in place (Authenticode, SHA-256) with osslsigncode:
+# Signs one Windows program in place (Authenticode, SHA-256) with osslsigncode,
+# then verifies the signature it made:
 #   tools/sign-file.sh <file>
-# The certificate comes from the environment, never the command line:
-#   VELNORA_SIGN_PFX             PKCS#12 file with the key and its certificate chain
-#   VELNORA_SIGN_PASSWORD        its password (handed to osslsigncode on stdin)
+# The key and certificate come from the environment, never the command line,
+# by one of two routes:
+#   a PKCS#12 file
+#     VELNORA_SIGN_PFX             the file with the key and its certificate chain
+#     VELNORA_SIGN_PASSWORD        its password
+#   a PKCS#11 token or HSM (the key never leaves it)
+#     VELNORA_SIGN_PKCS11_MODULE   the token's PKCS#11 module (a .so file)
+#     VELNORA_SIGN_PKCS11_KEY      the key: a pkcs11: URI (RFC 7512)
+#     VELNORA_SIGN_PKCS11_CERT     the certificate: a pkcs11: URI in the token,
+#                                  or a PEM file with it and its chain
+#     VELNORA_SIGN_PASSWORD        the token's user PIN
+# The password or PIN goes to osslsigncode on its standard input.
 #   VELNORA_SIGN_TIMESTAMP_URL   optional RFC 3161 time-stamp server; none by default
-# tools/release.sh calls it for the programs, and makensis for the installer
-# and its uninstaller.
+#   VELNORA_SIGN_CAFILE          the CA certificates the new signature is
+#                                verified against (default: osslsigncode's,
+#                                the system's trusted CAs)
+# tools/release.sh checks the settings and calls this for the programs;
+# makensis calls it for the installer and its uninstaller.
 set -euo pipefail
 
 file=${1:?usage: sign-file.sh <file>}
-: "${VELNORA_SIGN_PFX:?no certificate: set VELNORA_SIGN_PFX}"
-: "${VELNORA_SIGN_PASSWORD?no password: set VELNORA_SIGN_PASSWORD}"
+: "${VELNORA_SIGN_PASSWORD?no password or PIN: set VELNORA_SIGN_PASSWORD}"
 [ -f "$file" ] || { echo "sign-file: no such file: $file" >&2; exit 1; }
 
-args=(sign -pkcs12 "$VELNORA_SIGN_PFX" -readpass - -h sha256 -n Velnora)
+if [ -n "${VELNORA_SIGN_PKCS11_MODULE:-}" ]; then
+  : "${VELNORA_SIGN_PKCS11_KEY:?no key: set VELNORA_SIGN_PKCS11_KEY}"
+  : "${VELNORA_SIGN_PKCS11_CERT:?no certificate: set VELNORA_SIGN_PKCS11_CERT}"
+  args=(sign -pkcs11module "$VELNORA_SIGN_PKCS11_MODULE" -key "$VELNORA_SIGN_PKCS11_KEY")
+  case $VELNORA_SIGN_PKCS11_CERT in
+    pkcs11:*) args+=(-pkcs11cert "$VELNORA_SIGN_PKCS11_CERT") ;;
+    *) args+=(-certs "$VELNORA_SIGN_PKCS11_CERT") ;;
+  esac
+else
+  : "${VELNORA_SIGN_PFX:?no certificate: set VELNORA_SIGN_PFX or VELNORA_SIGN_PKCS11_MODULE}"
+  args=(sign -pkcs12 "$VELNORA_SIGN_PFX")
+fi
+args+=(-readpass - -h sha256 -n Velnora)
 [ -z "${VELNORA_SIGN_TIMESTAMP_URL:-}" ] || args+=(-ts "$VELNORA_SIGN_TIMESTAMP_URL")
 
 signed="$file.signing"
@@ -24,5 +48,6 @@ if ! out=$(printf '%s' "$VELNORA_SIGN_PASSWORD" | osslsigncode "${args[@]}" -in 
   echo "sign-file: signing $file failed" >&2
   exit 1
 fi
+"$(dirname "$0")/verify-file.sh" "$signed" || { echo "sign-file: the new signature of $file does not verify" >&2; exit 1; }
 mv -f "$signed" "$file"
 echo "sign-file: signed $(basename "$file")"

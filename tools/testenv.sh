@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command inside the Velnora test environment:
 #   tools/testenv.sh <build-dir> <command> [args...]
-# - a private Wine prefix in <build-dir>/wineprefix (created once, then reused),
-#   with Wine's debugger and crash dialog disabled;
+# - a private Wine prefix in <build-dir>/wineprefix, or VELNORA_WINEPREFIX
+#   (created once, then reused), with Wine's debugger and crash dialog
+#   disabled and Wine's Marlett font (the close box and other window glyphs);
 # - code page 932 (LC_ALL=ja_JP.UTF-8), Wine's chatter off;
 # - a private Xvfb on a free display, VELNORA_SCREEN (default 1280x1024x24),
 #   or with VELNORA_DISPLAY=current the display already in $DISPLAY when it answers;
@@ -16,7 +17,7 @@ mkdir -p "$build"
 build=$(cd "$build" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono/Gecko installers and no desktop menu entries in the test prefix.
@@ -44,7 +45,7 @@ trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XVFB_PID" ] || xvfb_s
 trap 'exit 130' INT TERM
 
 # Bump when the prefix's settings change, so that existing prefixes get them.
-prefix_version=3
+prefix_version=4
 if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; then
   echo "testenv: preparing Wine prefix $WINEPREFIX"
   timeout 180 wineboot -i >/dev/null 2>&1 || true
@@ -66,6 +67,16 @@ Windows Registry Editor Version 5.00
 REG
   } >"$fonts_reg"
   wine regedit /S "$fonts_reg" >/dev/null 2>&1
+  # Window captions draw their close box with Marlett; without it Wine falls
+  # back to a text face and shows the letter "r". Wine ships the font.
+  marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ -f "$marlett" ]; then
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v 'Marlett (TrueType)' \
+      /d marlett.ttf /f >/dev/null 2>&1
+  else
+    echo "testenv: no $marlett: window captions show letters for their boxes" >&2
+  fi
   wineserver -w
   echo "$prefix_version" >"$WINEPREFIX/.velnora-ready"
 fi

@@ -3,6 +3,8 @@
 // window titles each program looks for. Portable: no <windows.h>.
 #pragma once
 
+#include "velnora_version.h"  // VELNORA_HOME_PAGE
+
 namespace Ondrel_B {
 
 // Work directory and the two files shared with the renderer.
@@ -16,8 +18,10 @@ inline constexpr const wchar_t* kSessionTitle = L"Ondrel_Main";
 inline constexpr const wchar_t* kDialogTitle = L"■Velnora■";
 inline constexpr const wchar_t* kRendererTitle = L"Ondrel_VC";
 
-// The maker's web page, opened by the settings dialog's banners.
-inline constexpr const wchar_t* kMakerPage = L"https://velnora.github.io/";
+// The maker's web page, opened by the settings dialog's banners; the
+// installer's Programs and Features entry names the same page (CMake's
+// HOMEPAGE_URL, the one place it is written).
+inline constexpr const wchar_t* kMakerPage = L"" VELNORA_HOME_PAGE;
 
 // Settings file sections and keys. The music keys are stored as their code
 // page 932 bytes (half-width katakana, full-width kanji).

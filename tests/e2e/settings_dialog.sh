@@ -52,7 +52,7 @@ VelnoraWidget	設定	144 192 113 33	1
 VelnoraWidget	ｷｬﾝｾﾙ	260 192 113 33	1
 VelnoraPictureBox		12 192 123 52	1
 VelnoraPictureBox		384 192 123 52	1
-VelnoraLabel	Velnora 1.0.0  © Velnora Project	172 232 * *	1"
+VelnoraLabel	Velnora $(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$VELNORA_BUILD/generated/velnora_version.h")  © Velnora Project	172 232 * *	1"
 matched=$(paste <(echo "$layout") <(echo "$expected_layout") | awk -F'\t' '
   { split($3, got, " "); split($7, want, " "); ok = ($1 == $5 && $2 == $6 && $4 == $8)
     for (i = 1; i <= 4; i++) if (want[i] != "*" && want[i] != got[i]) ok = 0

@@ -9,7 +9,7 @@ version=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$VELNORA_BUIL
 dist=$(sed -n 's/^VELNORA_DIST_DIR:[A-Z]*=//p' "$VELNORA_BUILD/CMakeCache.txt")
 zip_name="velnora-$version-win64.zip"
 setup_name="velnora-$version-setup.exe"
-[ "$version" = 1.0.0 ] || fail "version $version, expected 1.0.0"
+[ "$version" = 1.1.0 ] || fail "version $version, expected 1.1.0"
 
 # The build's programs without their symbol tables: what an unsigned zip must hold.
 for f in Velnora.scr Velnora.dll; do x86_64-w64-mingw32-strip -o "$tmp/$f.stripped" "$dist/$f"; done
@@ -52,7 +52,9 @@ pass "the unsigned zip holds exactly the build's programs, stripped"
 
 # The read-me: UTF-8 with BOM, CRLF only, both languages, the four topics.
 readme=$tmp/unsigned/README.txt
-cmp -s "$readme" "$VELNORA_SOURCE/packaging/README-ja-en.txt" || fail "README.txt is not packaging/README-ja-en.txt"
+sed "s/@VERSION@/$version/g" "$VELNORA_SOURCE/packaging/README-ja-en.txt" | cmp -s "$readme" - ||
+  fail "README.txt is not packaging/README-ja-en.txt naming version $version"
+grep -q '@' "$readme" && fail "README.txt has a placeholder left"
 [ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "README.txt has no UTF-8 BOM"
 iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null || fail "README.txt is not UTF-8"
 lf=$(tr -cd '\n' <"$readme" | wc -c)
@@ -62,10 +64,12 @@ pass "README.txt: UTF-8 with BOM, every line ending CRLF"
 text=$(tr -d '\r' <"$readme")
 for want in "Velnora $version" "$setup_name" 'C:\Windows\System32' 'C:\q_dorn_temp' \
             インストール 音楽 アンインストール "How to install" "How to choose music" "How to uninstall" \
-            Esc 音楽CD "MP3、WAV" '"Install"'; do
+            Esc 音楽CD "MP3、WAV" '"Install"' \
+            "Ondrel.alo" "終わると削除されます" "and deleted when" "readable by you alone"; do
   grep -q -F -- "$want" <<<"$text" || fail "README.txt does not mention '$want'"
 done
-pass "README.txt: what it is, install, music and uninstall, in Japanese and English, naming this version"
+grep -q -F "picture of the desktop from the last start" <<<"$text" && fail "README.txt says the snapshot stays"
+pass "README.txt: what it is, the snapshot deleted at the end, install, music and uninstall, in Japanese and English, naming this version"
 
 # Same programs, same time: the same bytes.
 (unset VELNORA_SIGN_PFX VELNORA_SIGN_PASSWORD

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/resource_ids.h"
+#include "velnora_version.h"
 
 namespace {
 
@@ -98,6 +99,10 @@ class VersionInfo {
 };
 
 TEST(ProgramVersions, BothProgramsCarryTheProductsVersionInEnglishAndJapanese) {
+  // CMake's project version, the one place it is written.
+  constexpr DWORD kVersion[] = {VELNORA_VERSION_BINARY};
+  constexpr DWORD kVersionMS = kVersion[0] << 16 | kVersion[1], kVersionLS = kVersion[2] << 16 | kVersion[3];
+  static_assert(kVersion[0] == 1 && kVersion[1] == 1 && kVersion[2] == 0, "release 1.1.0");
   for (const Program& program : kPrograms) {
     SCOPED_TRACE(program.file);
     const VersionInfo info(DistPath(program.file));
@@ -106,10 +111,10 @@ TEST(ProgramVersions, BothProgramsCarryTheProductsVersionInEnglishAndJapanese) {
     const VS_FIXEDFILEINFO* fixed = info.Fixed();
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLS);
+    EXPECT_EQ(fixed->dwProductVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLS);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
     EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "debug, pre-release or patched flag set";
 
@@ -123,8 +128,8 @@ TEST(ProgramVersions, BothProgramsCarryTheProductsVersionInEnglishAndJapanese) {
     for (const auto& block : blocks) {
       SCOPED_TRACE(testing::Message() << "block " << block.block);
       EXPECT_EQ(info.Text(block.block, L"ProductName"), L"Velnora");
-      EXPECT_EQ(info.Text(block.block, L"ProductVersion"), L"1.0.0");
-      EXPECT_EQ(info.Text(block.block, L"FileVersion"), L"1.0.0.0");
+      EXPECT_EQ(info.Text(block.block, L"ProductVersion"), L"" VELNORA_VERSION_TEXT);
+      EXPECT_EQ(info.Text(block.block, L"FileVersion"), L"" VELNORA_FILE_VERSION_TEXT);
       EXPECT_EQ(info.Text(block.block, L"CompanyName"), L"Velnora Project");
       EXPECT_EQ(info.Text(block.block, L"LegalCopyright"), L"© 2026 Velnora Project");
       EXPECT_EQ(info.Text(block.block, L"OriginalFilename"), file);
