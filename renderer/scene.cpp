@@ -2,7 +2,7 @@
 
 #include "renderer/gl_api.h"
 
-bool InitScene(Scene& scene, const char* snapshotPath) {
+void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);
   glDisable(GL_CULL_FACE);
@@ -10,14 +10,18 @@ bool InitScene(Scene& scene, const char* snapshotPath) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   // A zero height would make the aspect infinite; the viewport uses 1 then too.
-  const int32_t h = scene.clientHeight != 0 ? scene.clientHeight : 1;
-  gluPerspective(60.0, static_cast<double>(scene.clientWidth) / static_cast<double>(h), 1.0, 50.0);
+  const int32_t h = clientHeight != 0 ? clientHeight : 1;
+  gluPerspective(60.0, static_cast<double>(clientWidth) / static_cast<double>(h), 1.0, 50.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 
-  LoadBitmapTexture(scene.snapshot, snapshotPath);
+  LoadBitmapTexture(picture, snapshotPath);
   glEnable(GL_TEXTURE_2D);
-  BindTexture(scene.snapshot);
+  BindTexture(picture);
+}
+
+bool InitScene(Scene& scene, const char* snapshotPath) {
+  InitSceneView(scene.snapshot, scene.clientWidth, scene.clientHeight, snapshotPath);
 
   scene.reflector.position = scene.reflector.position + Vec4{12, 12, -12, 1};
   TurnReflectorX(scene.reflector, 0.6f);

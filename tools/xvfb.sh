@@ -18,6 +18,26 @@ xvfb_start() {
   XVFB_DISPLAY=":$n"
 }
 
+# xephyr_start WxH...: on $DISPLAY, a Xephyr with one screen per size, side
+# by side under Xinerama (the first at the origin); sets XEPHYR_DISPLAY and
+# XEPHYR_PID. Stop it with xvfb_stop.
+xephyr_start() {
+  local fifo n="" screens=()
+  for s in "$@"; do screens+=(-screen "$s"); done
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xephyr -displayfd 3 "${screens[@]}" +xinerama -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  XEPHYR_PID=$!
+  read -r -t 20 n <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$n" ]; then
+    echo "xephyr: no display came up within 20 s" >&2
+    kill "$XEPHYR_PID" 2>/dev/null || true
+    return 1
+  fi
+  XEPHYR_DISPLAY=":$n"
+}
+
 xvfb_stop() {
   local pid=$1
   kill "$pid" 2>/dev/null || return 0
