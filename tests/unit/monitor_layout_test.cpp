@@ -48,7 +48,7 @@ TEST(MonitorLayout, FurtherMonitorsReachTheRendererAsTheHostSawThem) {
        {{100, 50, 1380, 1074, true}, {-924, 50, 100, 818, false}},
        {{-1024, 0, 1024, 768}}},
       {"eight in a row", Row(8, 3), RowAreas(8, 3)},
-      {"an empty monitor left out", {{0, 0, 800, 600, true}, {800, 0, 800, 600, false}, {-640, 0, -640, 480, false}},
+      {"an empty monitor left out", {{0, 0, 800, 600, true}, {800, 0, 1600, 600, false}, {-640, 0, -640, 480, false}},
        {{800, 0, 800, 600}}},
       {"no primary", {{0, 0, 800, 600, false}}, {}},
       {"seventeen: the first fifteen further ones", Row(17, 0), RowAreas(16, 0)},
