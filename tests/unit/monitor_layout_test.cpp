@@ -1,5 +1,6 @@
 // The further monitors from the host's list of the desk to the renderer's
-// reading of the settings text, and the texts the renderer refuses.
+// reading of the settings text (fuzz/monitor_rect_fuzz.cpp takes the texts
+// the renderer refuses).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,31 +68,6 @@ TEST(MonitorLayout, FurtherMonitorsReachTheRendererAsTheHostSawThem) {
     }
   }
   EXPECT_EQ(MonitorSnapshotPath(12), "C:\\q_dorn_temp\\Ondrel12.alo");
-}
-
-TEST(MonitorList, ReadsOnlyRectanglesAMonitorCanHave) {
-  const struct {
-    const char* text;
-    bool taken;
-  } cases[] = {
-      {"1280,0,1024,768", true},
-      {" -1024 , 0 ,\t1024, 768 ", true},
-      {"+5,-32767,16384,1", true},
-      {"", false},
-      {"1280,0,1024", false},
-      {"1280,0,1024,768,1", false},
-      {"1280,0,1024,768x", false},
-      {"1280;0;1024;768", false},
-      {"12 80,0,1024,768", false},
-      {"1280,0,0,768", false},          // empty
-      {"1280,0,-1024,768", false},      // negative size
-      {"0,0,16385,100", false},         // wider than any picture
-      {"32000,0,1024,768", false},      // right edge off the coordinates
-      {"-32768,0,10,10", false},
-      {"99999999999,0,10,10", false},   // more digits than any coordinate
-      {"-,0,10,10", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ParseMonitorRect(c.text).has_value(), c.taken) << '"' << c.text << '"';
 }
 
 }  // namespace
