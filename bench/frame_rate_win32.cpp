@@ -1,6 +1,6 @@
 // frame_rate: one contender of the frame-rate bench in a window like the
 // renderer's (same class style, popup at (0, 0), pixel format, context):
-//   frame_rate <renderer|previous|clear> <width> <height> <seconds | fN> <snapshot>
+//   frame_rate <renderer|previous|clear> <width> <height> <seconds | fN> <snapshot> [<W>x<H> <picture>]
 // renderer: InitScene, then RenderFrame; previous: InitScene, then the
 // literal drawing the renderer replaced (tests/unit/render_reference.cpp);
 // clear: the minimal GL program, clearing and swapping only.
@@ -10,7 +10,10 @@
 // name=value pairs: fps, the start-up stages in ms since the process was
 // created, the first frame's wall-clock time (Unix seconds, for the script
 // to measure from the launch of wine), and for the two drawings the snapshot
-// load taken apart again after the run.
+// load taken apart again after the run. With a second size and picture, the
+// renderer draws as on two monitors: a second window of that size beside the
+// first, with a context and picture of its own, both drawing one moment a
+// round (the further window first, its swap not waiting); fps then counts rounds.
 #include <windows.h>
 
 #include <cstdio>
@@ -27,7 +30,16 @@
 
 namespace {
 
+// The second monitor's window.
+struct Further {
+  HDC dc = nullptr;
+  GlContext context;
+  Texture picture;
+  int width = 0, height = 0;
+};
+
 struct Bench {
+  Further further;
   HDC dc = nullptr;
   GlContext context;
   Scene scene;
@@ -61,6 +73,28 @@ double UnixSeconds(ULONGLONG ticks) { return static_cast<double>(ticks) / 1e7 - 
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   Bench& b = State();
+  if (GetWindowLongPtrA(w, GWLP_USERDATA) != 0) {  // the second window
+    if (m == WM_CREATE) {
+      b.further.dc = GetDC(w);
+      SetupPixelFormat(b.further.dc);
+      b.further.context.Create(b.further.dc);
+      SwapWithoutWaiting();
+      return 0;
+    }
+    if (m == WM_SIZE) {
+      b.further.width = LOWORD(lp);
+      b.further.height = HIWORD(lp);
+      b.further.context.MakeCurrent();
+      glViewport(0, 0, LOWORD(lp), HIWORD(lp) ? HIWORD(lp) : 1);
+      return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+  }
+  if (m == WM_NCCREATE) {
+    SetWindowLongPtrA(w, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+    if (reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams) return Proc(w, m, wp, lp);
+  }
   if (m == WM_CREATE) {
     b.dc = GetDC(w);
     const double start = SinceCreation();
@@ -149,6 +183,19 @@ int main(int argc, char** argv) {
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&start);
   if (drawing) InitScene(b.scene, argv[5]);
+  int secondW = 0, secondH = 0;
+  const bool two = renderer && argc >= 8 && std::sscanf(argv[6], "%dx%d", &secondW, &secondH) == 2;
+  if (two) {
+    static int marker;  // any non-null creation data marks the second window
+    HWND second = CreateWindowExA(0, wc.lpszClassName, "second", WS_POPUP, width, 0, secondW, secondH, nullptr,
+                                  nullptr, wc.hInstance, &marker);
+    if (!second) return 1;
+    ShowWindow(second, SW_SHOW);
+    UpdateWindow(second);
+    b.further.context.MakeCurrent();
+    InitSceneView(b.further.picture, b.further.width, b.further.height, argv[7]);
+    b.context.MakeCurrent();
+  }
   const double sceneMs = SinceCreation();
 
   long frames = 0;  // counted after the first
@@ -163,7 +210,15 @@ int main(int argc, char** argv) {
     if (!first && (fixed ? frames >= fixedFrames : elapsed >= seconds)) break;
     if (drawing) {
       b.scene.t = fixed ? static_cast<float>(frames) / 60.0f : static_cast<float>(elapsed);
-      if (renderer) {
+      if (two) {
+        UpdateScene(b.scene, b.scene.t);
+        b.further.context.MakeCurrent();
+        DrawFrame(b.scene, b.further.picture);
+        if (first) glFinish();
+        SwapBuffers(b.further.dc);
+        b.context.MakeCurrent();
+        DrawFrame(b.scene);
+      } else if (renderer) {
         RenderFrame(b.scene);
       } else {
         ReferenceRenderFrame(b.scene);
@@ -188,8 +243,8 @@ int main(int argc, char** argv) {
   glFinish();
   QueryPerformanceCounter(&now);
   const double run = Seconds(start, now, freq);
-  std::printf("mode=%s size=%dx%d workload=%s fps=%.2f frames=%ld seconds=%.3f", mode, width, height,
-              fixed ? "fixed" : "timed", frames / run, frames, run);
+  std::printf("mode=%s%s size=%dx%d workload=%s fps=%.2f frames=%ld seconds=%.3f", mode, two ? "+second" : "", width,
+              height, fixed ? "fixed" : "timed", frames / run, frames, run);
   std::printf(" created_unix=%.6f first_frame_unix=%.6f", UnixSeconds(CreationTicks()), UnixSeconds(firstFrameTicks));
   std::printf(" main_ms=%.1f pixel_format_ms=%.1f context_ms=%.1f window_ms=%.1f shown_ms=%.1f scene_ms=%.1f"
               " drawn_ms=%.1f first_frame_ms=%.1f",

@@ -1,9 +1,17 @@
 // Velnora.dll: the renderer program. One borderless window titled
-// "Ondrel_VC" with a WGL context, and a loop that never waits: every empty
-// queue becomes a frame, until Escape or WM_CLOSE destroys the window.
+// "Ondrel_VC" over the primary monitor, and one over each further monitor
+// the host listed, all topmost and drawn through the primary's WGL context
+// where their pixel formats allow; a loop that never waits: every empty
+// queue becomes a round of frames, one moment of the scene on every
+// monitor, until Escape or WM_CLOSE in any window ends them all.
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "renderer/clock.h"
+#include "renderer/desk_monitors.h"
 #include "renderer/front_win32.h"
 #include "renderer/gl_api.h"
 #include "renderer/names.h"
@@ -14,14 +22,28 @@
 
 namespace {
 
-struct Renderer {
+// The window over a further monitor: the scene with that monitor's picture.
+struct MonitorWindow {
+  FurtherMonitor monitor;
   HWND window = nullptr;
+  HDC dc = nullptr;  // owned by the class (CS_OWNDC)
+  GlContext own;     // only where the primary's context cannot draw on dc
+  Texture picture;
+  int32_t clientWidth = 0;
+  int32_t clientHeight = 0;
+};
+
+struct Renderer {
+  HWND window = nullptr;  // the primary's; the host watches its title
   HDC dc = nullptr;  // owned by the class (CS_OWNDC), kept until exit
   GlContext context;
   bool renderingEnabled = false;  // paint requests draw only while set
+  bool ending = false;            // the primary's window is being destroyed
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};
   Scene scene;
+  std::vector<std::unique_ptr<MonitorWindow>> further;
+  std::vector<HWND> windows;  // all of ours, the primary's first
 };
 
 Renderer& App() {
@@ -35,52 +57,115 @@ struct HiddenCursor {
   ~HiddenCursor() { ShowCursor(TRUE); }
 };
 
-void OnCreate(HWND window) {
-  Renderer& app = App();
-  app.dc = GetDC(window);
-  SetupPixelFormat(app.dc);
-  app.context.Create(app.dc);
+// The further monitor a window covers; null for the primary's window.
+MonitorWindow* MonitorOf(HWND window) {
+  return reinterpret_cast<MonitorWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void OnSize(LPARAM lParam) {
-  Scene& scene = App().scene;
-  scene.clientWidth = LOWORD(lParam);
-  scene.clientHeight = HIWORD(lParam);
-  glViewport(0, 0, scene.clientWidth, scene.clientHeight != 0 ? scene.clientHeight : 1);
+// Makes the context that draws a further monitor's window current on it.
+bool MakeCurrent(const MonitorWindow& m) {
+  return m.own.Created() ? m.own.MakeCurrent() : App().context.MakeCurrentOn(m.dc);
 }
 
-void OnPaint(HWND window) {
+void OnCreate(HWND window, MonitorWindow* m) {
   Renderer& app = App();
-  // Before the loop runs nothing is drawn and the window stays invalid.
-  if (!app.renderingEnabled) return;
+  if (!m) {
+    app.dc = GetDC(window);
+    SetupPixelFormat(app.dc);
+    app.context.Create(app.dc);
+    return;
+  }
+  m->dc = GetDC(window);
+  SetupPixelFormat(m->dc);
+  // One context for every window spares a context's start-up and its shader
+  // compiles; a window on another adapter's pixel format gets its own.
+  if (!app.context.MakeCurrentOn(m->dc)) m->own.Create(m->dc);
+  SwapWithoutWaiting();  // the primary's swap, last in a round, waits for all
+}
+
+void OnSize(LPARAM lParam, MonitorWindow* m) {
+  Renderer& app = App();
+  int32_t& width = m ? m->clientWidth : app.scene.clientWidth;
+  int32_t& height = m ? m->clientHeight : app.scene.clientHeight;
+  width = LOWORD(lParam);
+  height = HIWORD(lParam);
+  // With several windows each draw sets its window's view.
+  if (!m && app.further.empty()) glViewport(0, 0, width, height != 0 ? height : 1);
+}
+
+// One round: the scene moves on once, then every further monitor's window
+// and last the primary's draw that same moment.
+void DrawRound() {
+  Renderer& app = App();
   LARGE_INTEGER now{};
   QueryPerformanceCounter(&now);
   app.scene.t = AnimationTime(static_cast<double>(now.QuadPart - app.start.QuadPart) /
                               static_cast<double>(app.frequency.QuadPart));
-  RenderFrame(app.scene);
+  if (app.further.empty()) {
+    RenderFrame(app.scene);
+  } else {
+    UpdateScene(app.scene, app.scene.t);
+    for (const auto& m : app.further) {
+      if (!MakeCurrent(*m)) continue;
+      ShowView(m->clientWidth, m->clientHeight);
+      DrawFrame(app.scene, m->picture);
+      SwapBuffers(m->dc);
+      ValidateRect(m->window, nullptr);
+    }
+    app.context.MakeCurrent();
+    ShowView(app.scene.clientWidth, app.scene.clientHeight);
+    DrawFrame(app.scene);
+  }
   SwapBuffers(app.dc);
+  KeepInFront(app.windows);
+}
+
+void OnPaint(HWND window, MonitorWindow* m) {
+  // Before the loop runs nothing is drawn and the window stays invalid.
+  if (!App().renderingEnabled) return;
+  // A further monitor's window is drawn by the primary's round.
+  if (!m) DrawRound();
   ValidateRect(window, nullptr);
-  KeepInFront({window});
 }
 
-void OnKeyDown(HWND window, WPARAM key) {
-  if (key == VK_ESCAPE) DestroyWindow(window);
-}
-
-void OnDestroy() {
-  App().context.Reset();
+void OnDestroy(MonitorWindow* m) {
+  Renderer& app = App();
+  if (m) {
+    if (MakeCurrent(*m)) ReleaseTexture(m->picture);
+    m->own.Reset();
+    // Whatever ends one window ends the renderer.
+    if (!app.ending) DestroyWindow(app.window);
+    return;
+  }
+  app.ending = true;
+  for (const auto& f : app.further) DestroyWindow(f->window);
+  app.context.Reset();
   PostQuitMessage(0);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE: OnCreate(window); return 0;
-    case WM_SIZE: OnSize(lParam); return 0;
-    case WM_PAINT: OnPaint(window); return 0;
-    case WM_KEYDOWN: OnKeyDown(window, wParam); return 0;
-    case WM_DESTROY: OnDestroy(); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
+  MonitorWindow* m = MonitorOf(window);
+  switch (message) {
+    case WM_CREATE: OnCreate(window, m); return 0;
+    case WM_SIZE: OnSize(lParam, m); return 0;
+    case WM_PAINT: OnPaint(window, m); return 0;
+    case WM_KEYDOWN:
+      // Escape in any window ends them all: the primary's end takes the others along.
+      if (wParam == VK_ESCAPE) DestroyWindow(App().window);
+      return 0;
+    case WM_DESTROY: OnDestroy(m); return 0;
+    case WM_CLOSE:
+      if (m) {
+        DestroyWindow(App().window);
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 // Draws frames back to back until WM_QUIT; returns its exit code.
@@ -96,6 +181,43 @@ int RunLoop(HWND window) {
     }
   }
   return static_cast<int>(msg.wParam);
+}
+
+// One of the renderer's borderless windows over an area of the screen, not
+// yet shown; monitor is null for the primary's.
+HWND CreateRendererWindow(HINSTANCE instance, const char* className, const char* title, const MonitorRect& area,
+                          MonitorWindow* monitor) {
+  // Topmost: always-on-top windows of other programs must not stay live
+  // above the saver.
+  return CreateWindowExA(WS_EX_TOPMOST, className, title, WS_POPUP, area.left, area.top, area.width, area.height,
+                         nullptr, nullptr, instance, monitor);
+}
+
+// Windows over the further monitors, each with its picture. A window that
+// cannot be made leaves its monitor uncovered; the primary's context is
+// current again afterwards.
+void OpenFurtherWindows(HINSTANCE instance, WNDCLASSA wc) {
+  Renderer& app = App();
+  const std::vector<FurtherMonitor> monitors = ReadFurtherMonitors();
+  if (monitors.empty()) return;
+  // A class of their own: the class "Ondrel_VC" and the title have one window each.
+  wc.lpszClassName = kMonitorWindowName;
+  if (!RegisterClassA(&wc)) return;
+  for (const FurtherMonitor& f : monitors) {
+    auto m = std::make_unique<MonitorWindow>();
+    m->monitor = f;
+    const std::string title = kMonitorWindowName + std::to_string(f.number);
+    m->window = CreateRendererWindow(instance, kMonitorWindowName, title.c_str(), f.area, m.get());
+    if (!m->window) continue;
+    ShowWindow(m->window, SW_SHOW);
+    UpdateWindow(m->window);
+    if (MakeCurrent(*m)) {
+      InitSceneView(m->picture, m->clientWidth, m->clientHeight, MonitorSnapshotPath(f.number).c_str());
+    }
+    app.windows.push_back(m->window);
+    app.further.push_back(std::move(m));
+  }
+  app.context.MakeCurrent();
 }
 
 }  // namespace
@@ -114,18 +236,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const WindowSize size = ReadWindowSize();
   if (!RegisterClassA(&wc)) return 0;
 
-  // Topmost: always-on-top windows of other programs must not stay live
-  // above the saver.
-  app.window = CreateWindowExA(WS_EX_TOPMOST, kWindowName, kWindowName, WS_POPUP, 0, 0, size.width, size.height,
-                               nullptr, nullptr, instance, nullptr);
+  app.window = CreateRendererWindow(instance, kWindowName, kWindowName, {0, 0, size.width, size.height}, nullptr);
   if (app.window == nullptr) return 0;
   ShowWindow(app.window, SW_SHOW);
   UpdateWindow(app.window);
-  TakeForeground(app.window);
 
   QueryPerformanceFrequency(&app.frequency);
   QueryPerformanceCounter(&app.start);
   if (!InitScene(app.scene, kSnapshotPath)) return 0;
+  app.windows.push_back(app.window);
+  OpenFurtherWindows(instance, wc);
+  // The keys belong to the saver: the host handed on its right to the foreground.
+  TakeForeground(app.window);
 
   app.renderingEnabled = true;
   const int code = RunLoop(app.window);

@@ -69,7 +69,9 @@ void DrawReflectorSurround(const Reflector& r) {
 
 }  // namespace
 
-void DrawFrame(const Scene& scene, const FramePasses& passes) {
+void DrawFrame(const Scene& scene, const FramePasses& passes) { DrawFrame(scene, scene.snapshot, passes); }
+
+void DrawFrame(const Scene& scene, const Texture& picture, const FramePasses& passes) {
   // The clear obeys the write masks.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glDepthMask(GL_TRUE);
@@ -78,21 +80,21 @@ void DrawFrame(const Scene& scene, const FramePasses& passes) {
   const Vec4 e = scene.eye, c = scene.lookAt;
   gluLookAt(e.x, e.y, e.z, c.x, c.y, c.z, 0, 1, 0);
 
-  BeginPass(passes.sheet, scene.snapshot);
+  BeginPass(passes.sheet, picture);
   glBegin(GL_TRIANGLES);
   for (const Facet& f : scene.sheet) DrawFacet(f);
   glEnd();
 
   const Reflector& r = scene.reflector;
-  BeginPass(passes.panelFront, scene.snapshot);
+  BeginPass(passes.panelFront, picture);
   DrawPanelFace(r, {0, 1, 2, 3});
-  BeginPass(passes.panelBack, scene.snapshot);
+  BeginPass(passes.panelBack, picture);
   DrawPanelFace(r, {1, 0, 3, 2});
-  BeginPass(passes.surround, scene.snapshot);
+  BeginPass(passes.surround, picture);
   DrawReflectorSurround(r);
 
   if (!EyeSeesMirror(r, scene.eye)) return;
-  BeginPass(passes.mirror, scene.snapshot);
+  BeginPass(passes.mirror, picture);
   Facet image;
   glBegin(GL_TRIANGLES);
   for (const Facet& f : scene.sheet) {

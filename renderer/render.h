@@ -43,5 +43,8 @@ inline constexpr FramePasses kFramePasses{
 // mode, texture environment.
 void DrawFrame(const Scene& scene, const FramePasses& passes = kFramePasses);
 
+// The same with another picture on the sheet: a further monitor's window.
+void DrawFrame(const Scene& scene, const Texture& picture, const FramePasses& passes = kFramePasses);
+
 // One frame for scene.t: UpdateScene, then DrawFrame.
 void RenderFrame(Scene& scene);

@@ -2,22 +2,39 @@
 
 #include "renderer/gl_api.h"
 
-bool InitScene(Scene& scene, const char* snapshotPath) {
+namespace {
+
+void SetProjection(int32_t clientWidth, int32_t clientHeight) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A zero height would make the aspect infinite; the viewport uses 1 then too.
+  const int32_t h = clientHeight != 0 ? clientHeight : 1;
+  gluPerspective(60.0, static_cast<double>(clientWidth) / static_cast<double>(h), 1.0, 50.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+}  // namespace
+
+void ShowView(int32_t clientWidth, int32_t clientHeight) {
+  glViewport(0, 0, clientWidth, clientHeight != 0 ? clientHeight : 1);
+  SetProjection(clientWidth, clientHeight);
+}
+
+void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);
   glDisable(GL_CULL_FACE);
 
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  // A zero height would make the aspect infinite; the viewport uses 1 then too.
-  const int32_t h = scene.clientHeight != 0 ? scene.clientHeight : 1;
-  gluPerspective(60.0, static_cast<double>(scene.clientWidth) / static_cast<double>(h), 1.0, 50.0);
-  glMatrixMode(GL_MODELVIEW);
+  SetProjection(clientWidth, clientHeight);
   glLoadIdentity();
 
-  LoadBitmapTexture(scene.snapshot, snapshotPath);
+  LoadBitmapTexture(picture, snapshotPath);
   glEnable(GL_TEXTURE_2D);
-  BindTexture(scene.snapshot);
+  BindTexture(picture);
+}
+
+bool InitScene(Scene& scene, const char* snapshotPath) {
+  InitSceneView(scene.snapshot, scene.clientWidth, scene.clientHeight, snapshotPath);
 
   scene.reflector.position = scene.reflector.position + Vec4{12, 12, -12, 1};
   TurnReflectorX(scene.reflector, 0.6f);

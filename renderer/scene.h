@@ -24,6 +24,16 @@ struct Scene {
 // Needs the GL context current and the client size known. Always true.
 bool InitScene(Scene& scene, const char* snapshotPath);
 
+// What InitScene sets in a window's own context: the fixed GL state, the
+// projection for that client size, and the picture from snapshotPath as the
+// bound texture. Each further monitor's window draws through one of these.
+void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);
+
+// A window's view in the current context: its viewport and the projection
+// for its aspect, as WM_SIZE and InitScene set them. Windows that share one
+// context set theirs before each draw.
+void ShowView(int32_t clientWidth, int32_t clientHeight);
+
 // The reflector's turn per frame, radians: a step per frame, not per second,
 // so the panel turns faster on a faster machine.
 inline constexpr float kReflectorStepX = 0.015f;

@@ -44,3 +44,9 @@ void GlContext::Reset() {
   wglDeleteContext(rc_);
   rc_ = nullptr;
 }
+
+void SwapWithoutWaiting() {
+  using SwapInterval = BOOL(WINAPI*)(int);
+  // NOTE: only a current context can answer wglGetProcAddress.
+  if (const PROC proc = wglGetProcAddress("wglSwapIntervalEXT")) reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(proc))(0);
+}

@@ -18,9 +18,19 @@ class GlContext {
 
   // Creates a context on dc and makes it current.
   void Create(HDC dc);
+  bool MakeCurrent() const { return rc_ && wglMakeCurrent(dc_, rc_); }
+  // The same context on another window's DC of the same pixel format.
+  bool MakeCurrentOn(HDC dc) const { return rc_ && wglMakeCurrent(dc, rc_); }
+  bool Created() const { return rc_ != nullptr; }
   void Reset();
 
  private:
   HDC dc_ = nullptr;
   HGLRC rc_ = nullptr;
 };
+
+// Lets the current context's window swap at once instead of at the next
+// vertical blank, where the driver offers the choice (WGL_EXT_swap_control).
+// With several windows drawn in a row, only the last one's swap then waits,
+// so a round costs one blank, not one per window.
+void SwapWithoutWaiting();

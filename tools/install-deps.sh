@@ -15,6 +15,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   # Windows runtime, display, input, screenshots
   wine64 wine xvfb xauth xdotool x11-utils imagemagick
+  # several monitors for Wine: a Xinerama display of two screens
+  xserver-xephyr
   # MP3 through MCI inside Wine; making test audio
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   sox libsox-fmt-mp3

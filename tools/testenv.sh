@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Runs a command inside the Velnora test environment:
 #   tools/testenv.sh <build-dir> <command> [args...]
-# - a private Wine prefix in <build-dir>/wineprefix, or VELNORA_WINEPREFIX
-#   (created once, then reused), with Wine's debugger and crash dialog
-#   disabled and Wine's Marlett font (the close box and other window glyphs);
+# - a private Wine prefix in <build-dir>/wineprefix (or VELNORA_WINEPREFIX,
+#   which also wins over the monitors prefix below), created once, then
+#   reused, with Wine's debugger and crash dialog disabled and Wine's
+#   Marlett font (the close box and other window glyphs);
 # - code page 932 (LC_ALL=ja_JP.UTF-8), Wine's chatter off;
 # - a private Xvfb on a free display, VELNORA_SCREEN (default 1280x1024x24),
 #   or with VELNORA_DISPLAY=current the display already in $DISPLAY when it answers;
-# - the ALSA file sink: everything Wine plays lands in $VELNORA_AUDIO_SINK.
+# - the ALSA file sink: everything Wine plays lands in $VELNORA_AUDIO_SINK;
+# - with VELNORA_MONITORS (sizes, "1280x1024 1024x768"), a desk of that many
+#   monitors side by side instead: Xephyr screens joined by Xinerama inside
+#   the private Xvfb, and a prefix of its own (<build-dir>/wineprefix-monitors)
+#   where Wine takes its monitors from Xinerama (UseXRandR=N), so the
+#   one-monitor prefix stays as it is.
 # Everything started here is ended here, by process id.
 set -euo pipefail
 
@@ -17,7 +23,8 @@ mkdir -p "$build"
 build=$(cd "$build" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix}"
+monitors=${VELNORA_MONITORS:-}
+export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix${monitors:+-monitors}}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono/Gecko installers and no desktop menu entries in the test prefix.
@@ -33,7 +40,18 @@ ASOUND
 # shellcheck source=tools/xvfb.sh
 . "$here/xvfb.sh"
 XVFB_PID=""
-if [ "${VELNORA_DISPLAY:-}" = current ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+XEPHYR_PID=""
+trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XEPHYR_PID" ] || xvfb_stop "$XEPHYR_PID"
+  [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
+if [ -n "$monitors" ]; then
+  export VELNORA_PRIVATE_DISPLAY=1
+  # shellcheck disable=SC2086
+  read -r host_w host_h <<<"$(printf '%s\n' $monitors | awk -Fx '{w += $1; if ($2 > h) h = $2} END {print w, h}')"
+  xvfb_start "${host_w}x${host_h}x24"
+  # shellcheck disable=SC2086
+  DISPLAY="$XVFB_DISPLAY" xephyr_start $monitors
+  export DISPLAY="$XEPHYR_DISPLAY"
+elif [ "${VELNORA_DISPLAY:-}" = current ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "testenv: using display $DISPLAY"
   export VELNORA_PRIVATE_DISPLAY=0
 else
@@ -41,7 +59,6 @@ else
   xvfb_start "${VELNORA_SCREEN:-1280x1024x24}"
   export DISPLAY="$XVFB_DISPLAY"
 fi
-trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
 trap 'exit 130' INT TERM
 
 # Bump when the prefix's settings change, so that existing prefixes get them.
@@ -55,6 +72,8 @@ if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; t
   # The virtual screens have no window manager: Wine itself must give the
   # keyboard focus, also to a window that covers the whole screen.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # XRandR shows Xephyr's screens as one output; Xinerama lists each.
+  [ -z "$monitors" ] || wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
   # The dialog's face "ＭＳ Ｐゴシック" is drawn with its metric twin from
   # fonts-ipafont-gothic. A UTF-16 .reg file carries the Japanese name
   # whatever the locale of this shell.

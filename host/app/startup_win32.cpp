@@ -7,6 +7,8 @@
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
 #include "host/preview/preview_form_win32.h"
+#include "host/session/desk_monitors_win32.h"
+#include "host/session/monitor_layout.h"
 #include "host/session/session_form_win32.h"
 #include "host/settings/bgm_settings.h"
 #include "host/settings/ini.h"
@@ -30,6 +32,29 @@ void WriteScreenSize() {
   const int16_t height = static_cast<int16_t>(GetSystemMetrics(SM_CYSCREEN));
   WriteIni(kScreenSection, kWidthKey, SignColumn(width), kSettingsFile);
   WriteIni(kScreenSection, kHeightKey, SignColumn(height), kSettingsFile);
+}
+
+// The monitors beyond the primary, for the renderer, written anew at every
+// session; a desk of one monitor keeps no such section, and deleting one
+// that is not there writes nothing.
+void WriteMonitorList(const std::vector<MonitorArea>& further) {
+  DeleteIniSection(kMonitorsSection, kSettingsFile);
+  for (size_t i = 0; i < further.size(); ++i) {
+    WriteIni(kMonitorsSection, MonitorKey(i + 1), MonitorValue(further[i]), kSettingsFile);
+  }
+}
+
+// The session works in physical pixels on every monitor, so that the
+// recorded sizes, the snapshots and the renderer's windows all agree, also
+// on a scaled further monitor: per-monitor aware (version 2, Windows 10 1703
+// on), else system aware. The dialog and the preview keep the system's
+// scaling: their layout is in pixels.
+void MakeSessionDpiAware() {
+  using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
+  const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(-4);  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+  const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext");
+  const auto set = reinterpret_cast<SetAwarenessContext>(reinterpret_cast<void*>(proc));
+  if (!set || !set(perMonitorV2)) SetProcessDPIAware();
 }
 
 }  // namespace
@@ -64,12 +89,11 @@ StartupResult Startup() {
   // An empty argument text runs a session too, but leaves the cursor alone.
   if (s.ModeLetter == L'S') s.SavedCursorCount = ShowCursor(FALSE);
 
-  // The session works in physical pixels, so that on a scaled display the
-  // recorded size, the snapshot and the renderer's window all agree. The
-  // dialog and the preview keep the system's scaling: their layout is in pixels.
-  SetProcessDPIAware();
+  MakeSessionDpiAware();
   WriteScreenSize();
-  return LoadSessionForm() ? StartupResult::RunMessageLoop : StartupResult::End;
+  const std::vector<MonitorArea> further = FurtherMonitors(DeskMonitorsNow());
+  WriteMonitorList(further);
+  return LoadSessionForm(further) ? StartupResult::RunMessageLoop : StartupResult::End;
 }
 
 }  // namespace Ondrel_B

@@ -29,6 +29,11 @@ inline constexpr const wchar_t* kScreenSection = L"Settings";
 inline constexpr const wchar_t* kWidthKey = L"Width";
 inline constexpr const wchar_t* kHeightKey = L"Height";
 
+// Monitors beyond the primary, written beside "Settings" for the renderer
+// (keys "Monitor1", "Monitor2"...); absent on a desk of one monitor.
+inline constexpr const wchar_t* kMonitorsSection = L"Monitors";
+inline constexpr const wchar_t* kMonitorKeyPrefix = L"Monitor";
+
 inline constexpr const wchar_t* kMusicSection = L"Section";
 inline constexpr const wchar_t* kBgmKindKey = L"BGM区分";      // 42 47 4D 8B E6 95 AA
 inline constexpr const wchar_t* kBgmRepeatKey = L"BGMﾘﾋﾟｰﾄ";  // 42 47 4D D8 CB DF B0 C4

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
@@ -19,7 +21,10 @@ namespace {
 
 class Ondrel_S final : public Forms::Form {
  public:
-  Ondrel_S() : Form({kSessionTitle, WS_POPUP, WS_EX_TOOLWINDOW}) { SetEndsApplication(true); }
+  explicit Ondrel_S(const std::vector<MonitorArea>& further)
+      : Form({kSessionTitle, WS_POPUP, WS_EX_TOOLWINDOW}), further_(further) {
+    SetEndsApplication(true);
+  }
 
  private:
   void OnLoad() override;
@@ -41,6 +46,7 @@ class Ondrel_S final : public Forms::Form {
   });
   Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
 
+  const std::vector<MonitorArea> further_;  // the monitors beyond the primary
   std::wstring rendererPath_;
   MusicChoice music_ = MusicChoice::None;
   // Held only until the renderer's window is first seen, to tell a renderer
@@ -65,14 +71,28 @@ void Ondrel_S::OnLoad() {
 }
 
 void Ondrel_S::TakeSnapshot() {
+  // Each further monitor's picture, in the snapshot's layout, of its own size.
+  std::vector<std::unique_ptr<Forms::Surface>> pictures;
+  for (const MonitorArea& area : further_) {
+    pictures.push_back(std::make_unique<Forms::Surface>(Forms::SurfaceFormat{24, true}));
+    pictures.back()->Resize(area.width, area.height);
+  }
   if (HDC screen = GetDC(GetDesktopWindow())) {
     const Forms::Surface& image = Master.Image();
     if (Master.Dc()) BitBlt(Master.Dc(), 0, 0, image.width(), image.height(), screen, 0, 0, SRCCOPY);
+    for (size_t i = 0; i < further_.size(); ++i) {
+      const MonitorArea& a = further_[i];
+      if (pictures[i]->bits()) BitBlt(pictures[i]->dc(), 0, 0, a.width, a.height, screen, a.left, a.top, SRCCOPY);
+    }
     ReleaseDC(GetDesktopWindow(), screen);
   }
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
   if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
+  for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
+    const std::wstring file = MonitorSnapshotFile(n);
+    if (n > further_.size() || !WriteSnapshotFile(*pictures[n - 1], file)) DeleteSnapshotFiles(file);
+  }
 }
 
 void Ondrel_S::StartRenderer() {
@@ -178,12 +198,13 @@ void Ondrel_S::ReleaseSnapshot() {
     Sleep(wait < 50 ? wait : 50);
   }
   DeleteSnapshotFiles(kSnapshotFile);
+  for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) DeleteSnapshotFiles(MonitorSnapshotFile(n));
 }
 
 }  // namespace
 
-bool LoadSessionForm() {
-  static Ondrel_S form;
+bool LoadSessionForm(const std::vector<MonitorArea>& further) {
+  static Ondrel_S form(further);
   return form.Load();
 }
 

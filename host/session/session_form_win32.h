@@ -1,11 +1,16 @@
 // Ondrel_S: the hidden session form of a saver session.
 #pragma once
 
+#include <vector>
+
+#include "host/session/monitor_layout.h"
+
 namespace Ondrel_B {
 
 // Loads the form without showing it; its load handler takes the snapshot
-// and starts the renderer and the music. False when there is no form, and
+// of the primary and of each further monitor (in the files the settings
+// file lists them with) and starts the renderer and the music. False when there is no form, and
 // so nothing that could ever end the session.
-bool LoadSessionForm();
+bool LoadSessionForm(const std::vector<MonitorArea>& further);
 
 }  // namespace Ondrel_B

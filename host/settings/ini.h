@@ -14,4 +14,8 @@ std::wstring GetIni(std::wstring_view section, std::wstring_view key, std::wstri
 void WriteIni(std::wstring_view section, std::wstring_view key, std::wstring_view value,
               std::wstring_view file);
 
+// Removes a section with all its keys; a section that is not there leaves
+// the file as it is. Failure is not reported.
+void DeleteIniSection(std::wstring_view section, std::wstring_view file);
+
 }  // namespace Ondrel_B

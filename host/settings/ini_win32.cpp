@@ -27,4 +27,8 @@ void WriteIni(std::wstring_view section, std::wstring_view key, std::wstring_vie
                              ToCp932(value).c_str(), ToCp932(file).c_str());
 }
 
+void DeleteIniSection(std::wstring_view section, std::wstring_view file) {
+  WritePrivateProfileStringA(NameBytes(section).c_str(), nullptr, nullptr, ToCp932(file).c_str());
+}
+
 }  // namespace Ondrel_B

@@ -30,6 +30,8 @@
 //                                         direct child, x y in the parent's client pixels
 //   velprobe screenrect <handle>          "x y width height" of any window, on the screen
 //   velprobe stale                        the handle of a window that no longer exists
+//   velprobe displaychange                sends every top-level window WM_DISPLAYCHANGE, as after a
+//                                         change of the desk's monitors
 #include <windows.h>
 
 #include <fcntl.h>
@@ -247,6 +249,10 @@ int wmain(int argc, wchar_t** argv) {
     Print(std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" " + std::to_wstring(GetSystemMetrics(SM_CYSCREEN)) +
           L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi));
     return 0;
+  }
+  if (cmd == L"displaychange") {
+    const LPARAM size = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return SendMessageTimeoutW(HWND_BROADCAST, WM_DISPLAYCHANGE, 32, size, SMTO_ABORTIFHUNG, 5000, nullptr) ? 0 : 1;
   }
   if (cmd == L"stale") {
     HWND w = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
