@@ -1,9 +1,9 @@
 // Velnora.dll: the renderer program. One borderless window titled
 // "Ondrel_VC" over the primary monitor, and one over each further monitor
-// the host listed, all topmost and drawn through the primary's WGL context
-// where their pixel formats allow; a loop that never waits: every empty
-// queue becomes a round of frames, one moment of the scene on every
-// monitor, until Escape or WM_CLOSE in any window ends them all.
+// the host listed, all topmost, each with its own WGL context; a loop that
+// never waits: every empty queue becomes a round of frames, one moment of
+// the scene on every monitor, until Escape or WM_CLOSE in any window ends
+// them all.
 #include <windows.h>
 
 #include <memory>
@@ -27,7 +27,7 @@ struct MonitorWindow {
   FurtherMonitor monitor;
   HWND window = nullptr;
   HDC dc = nullptr;  // owned by the class (CS_OWNDC)
-  GlContext own;     // only where the primary's context cannot draw on dc
+  GlContext context;
   Texture picture;
   int32_t clientWidth = 0;
   int32_t clientHeight = 0;
@@ -62,11 +62,6 @@ MonitorWindow* MonitorOf(HWND window) {
   return reinterpret_cast<MonitorWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-// Makes the context that draws a further monitor's window current on it.
-bool MakeCurrent(const MonitorWindow& m) {
-  return m.own.Created() ? m.own.MakeCurrent() : App().context.MakeCurrentOn(m.dc);
-}
-
 void OnCreate(HWND window, MonitorWindow* m) {
   Renderer& app = App();
   if (!m) {
@@ -77,9 +72,7 @@ void OnCreate(HWND window, MonitorWindow* m) {
   }
   m->dc = GetDC(window);
   SetupPixelFormat(m->dc);
-  // One context for every window spares a context's start-up and its shader
-  // compiles; a window on another adapter's pixel format gets its own.
-  if (!app.context.MakeCurrentOn(m->dc)) m->own.Create(m->dc);
+  m->context.Create(m->dc);
   SwapWithoutWaiting();  // the primary's swap, last in a round, waits for all
 }
 
@@ -89,8 +82,13 @@ void OnSize(LPARAM lParam, MonitorWindow* m) {
   int32_t& height = m ? m->clientHeight : app.scene.clientHeight;
   width = LOWORD(lParam);
   height = HIWORD(lParam);
-  // With several windows each draw sets its window's view.
-  if (!m && app.further.empty()) glViewport(0, 0, width, height != 0 ? height : 1);
+  // With several windows the viewport goes to the context of the one resized.
+  if (m) {
+    m->context.MakeCurrent();
+  } else if (!app.further.empty()) {
+    app.context.MakeCurrent();
+  }
+  glViewport(0, 0, width, height != 0 ? height : 1);
 }
 
 // One round: the scene moves on once, then every further monitor's window
@@ -106,14 +104,12 @@ void DrawRound() {
   } else {
     UpdateScene(app.scene, app.scene.t);
     for (const auto& m : app.further) {
-      if (!MakeCurrent(*m)) continue;
-      ShowView(m->clientWidth, m->clientHeight);
+      m->context.MakeCurrent();
       DrawFrame(app.scene, m->picture);
       SwapBuffers(m->dc);
       ValidateRect(m->window, nullptr);
     }
     app.context.MakeCurrent();
-    ShowView(app.scene.clientWidth, app.scene.clientHeight);
     DrawFrame(app.scene);
   }
   SwapBuffers(app.dc);
@@ -131,8 +127,9 @@ void OnPaint(HWND window, MonitorWindow* m) {
 void OnDestroy(MonitorWindow* m) {
   Renderer& app = App();
   if (m) {
-    if (MakeCurrent(*m)) ReleaseTexture(m->picture);
-    m->own.Reset();
+    m->context.MakeCurrent();
+    ReleaseTexture(m->picture);
+    m->context.Reset();
     // Whatever ends one window ends the renderer.
     if (!app.ending) DestroyWindow(app.window);
     return;
@@ -211,9 +208,8 @@ void OpenFurtherWindows(HINSTANCE instance, WNDCLASSA wc) {
     if (!m->window) continue;
     ShowWindow(m->window, SW_SHOW);
     UpdateWindow(m->window);
-    if (MakeCurrent(*m)) {
-      InitSceneView(m->picture, m->clientWidth, m->clientHeight, MonitorSnapshotPath(f.number).c_str());
-    }
+    m->context.MakeCurrent();
+    InitSceneView(m->picture, m->clientWidth, m->clientHeight, MonitorSnapshotPath(f.number).c_str());
     app.windows.push_back(m->window);
     app.further.push_back(std::move(m));
   }

@@ -2,30 +2,17 @@
 
 #include "renderer/gl_api.h"
 
-namespace {
+void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
 
-void SetProjection(int32_t clientWidth, int32_t clientHeight) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   // A zero height would make the aspect infinite; the viewport uses 1 then too.
   const int32_t h = clientHeight != 0 ? clientHeight : 1;
   gluPerspective(60.0, static_cast<double>(clientWidth) / static_cast<double>(h), 1.0, 50.0);
   glMatrixMode(GL_MODELVIEW);
-}
-
-}  // namespace
-
-void ShowView(int32_t clientWidth, int32_t clientHeight) {
-  glViewport(0, 0, clientWidth, clientHeight != 0 ? clientHeight : 1);
-  SetProjection(clientWidth, clientHeight);
-}
-
-void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_BLEND);
-  glDisable(GL_CULL_FACE);
-
-  SetProjection(clientWidth, clientHeight);
   glLoadIdentity();
 
   LoadBitmapTexture(picture, snapshotPath);

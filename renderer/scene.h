@@ -29,11 +29,6 @@ bool InitScene(Scene& scene, const char* snapshotPath);
 // bound texture. Each further monitor's window draws through one of these.
 void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);
 
-// A window's view in the current context: its viewport and the projection
-// for its aspect, as WM_SIZE and InitScene set them. Windows that share one
-// context set theirs before each draw.
-void ShowView(int32_t clientWidth, int32_t clientHeight);
-
 // The reflector's turn per frame, radians: a step per frame, not per second,
 // so the panel turns faster on a faster machine.
 inline constexpr float kReflectorStepX = 0.015f;

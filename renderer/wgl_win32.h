@@ -18,10 +18,7 @@ class GlContext {
 
   // Creates a context on dc and makes it current.
   void Create(HDC dc);
-  bool MakeCurrent() const { return rc_ && wglMakeCurrent(dc_, rc_); }
-  // The same context on another window's DC of the same pixel format.
-  bool MakeCurrentOn(HDC dc) const { return rc_ && wglMakeCurrent(dc, rc_); }
-  bool Created() const { return rc_ != nullptr; }
+  void MakeCurrent() const { wglMakeCurrent(dc_, rc_); }
   void Reset();
 
  private:
