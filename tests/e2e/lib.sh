@@ -97,6 +97,20 @@ hold_window() {
 
 send_key() { xdotool key "$@"; }
 
+# escape_ends_session HOST_PID: types Escape; the renderer's window goes and
+# the host (exit code in EXIT_CODE) follows within one check of it. The
+# moment the window is gone is known to within one probe (~0.1 s).
+escape_ends_session() {
+  local gone_ms lag
+  send_key Escape
+  wait_no_window Ondrel_VC 10
+  gone_ms=$(now_ms)
+  wait_exit "$1" 5
+  lag=$(( $(now_ms) - gone_ms ))
+  note "host ended ${lag} ms after the renderer's window was gone"
+  [ "$lag" -le 900 ] || fail "the host took ${lag} ms to notice the renderer had gone"
+}
+
 # screenshot FILE: the whole X screen as PNG.
 screenshot() { import -window root "$1"; }
 
