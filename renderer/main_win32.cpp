@@ -41,6 +41,7 @@ struct Renderer {
   bool ending = false;            // the primary's window is being destroyed
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};
+  LARGE_INTEGER frontChecked{};  // when KeepInFront last looked
   Scene scene;
   std::vector<std::unique_ptr<MonitorWindow>> further;
   std::vector<HWND> windows;  // all of ours, the primary's first
@@ -113,7 +114,12 @@ void DrawRound() {
     DrawFrame(app.scene);
   }
   SwapBuffers(app.dc);
-  KeepInFront(app.windows);
+  // Twenty times a second is soon enough to notice another program's window
+  // and spares every frame a walk of the z-order.
+  if (now.QuadPart - app.frontChecked.QuadPart >= app.frequency.QuadPart / 20) {
+    app.frontChecked = now;
+    KeepInFront(app.windows);
+  }
 }
 
 void OnPaint(HWND window, MonitorWindow* m) {
