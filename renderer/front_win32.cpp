@@ -36,10 +36,20 @@ void KeepOnTop(const std::vector<HWND>& windows) {
 
 }  // namespace
 
-void KeepInFront(const std::vector<HWND>& windows) {
+void KeepInFront(const std::vector<HWND>& windows, int& retakes) {
   if (windows.empty()) return;
   KeepOnTop(windows);
   // Keys typed during the session belong to the saver, also after another
   // program activated a window of its own.
-  if (!IsOurs(windows, GetForegroundWindow())) TakeForeground(windows.front());
+  if (!IsOurs(windows, GetForegroundWindow())) {
+    TakeForeground(windows.front());
+    // NOTE: under Wine the X server may still refuse that focus request
+    // (stamped with a time that reads earlier than the other program's) while
+    // Wine reports the foreground as ours; the next few calls ask again.
+    retakes = 6;
+  } else if (retakes > 0) {
+    --retakes;
+    HWND focus = GetFocus();
+    TakeForeground(IsOurs(windows, focus) ? focus : windows.front());
+  }
 }

@@ -42,6 +42,7 @@ struct Renderer {
   LARGE_INTEGER frequency{};
   LARGE_INTEGER start{};
   LARGE_INTEGER frontChecked{};  // when KeepInFront last looked
+  int frontRetakes = 0;          // its takes of the foreground still due
   Scene scene;
   std::vector<std::unique_ptr<MonitorWindow>> further;
   std::vector<HWND> windows;  // all of ours, the primary's first
@@ -118,7 +119,7 @@ void DrawRound() {
   // and spares every frame a walk of the z-order.
   if (now.QuadPart - app.frontChecked.QuadPart >= app.frequency.QuadPart / 20) {
     app.frontChecked = now;
-    KeepInFront(app.windows);
+    KeepInFront(app.windows, app.frontRetakes);
   }
 }
 

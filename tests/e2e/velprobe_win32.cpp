@@ -13,7 +13,8 @@
 //                                         and the keyboard; always on top with a fourth word
 //   velprobe foreground                   the title of the foreground window
 //   velprobe top <x> <y>                  the title of the top-level window Wine sees on top at a point
-//   velprobe raise <title>                raises the window to the top of its band (always-on-top or not)
+//   velprobe raise <title>                raises and activates the window, at the top of its band
+//                                         (always-on-top or not)
 //   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
 //   velprobe client <title>               "x y width height" of the client area, on the screen
 //   velprobe layout <title>               "class<TAB>text<TAB>x y width height<TAB>enabled" for each
@@ -321,11 +322,8 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"closebox") return CloseBox(w);
   if (cmd == L"raise") {
     const bool topmost = GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST;
-    // NOTE: without SWP_NOACTIVATE Wine moves the X keyboard focus to the
-    // raised window while its own foreground stays where it was.
-    return SetWindowPos(w, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE)
-               ? 0
-               : 1;
+    // Activates it too, as a program bringing its window forward does.
+    return SetWindowPos(w, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) ? 0 : 1;
   }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"endsession") {
