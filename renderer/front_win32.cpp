@@ -43,9 +43,9 @@ void KeepInFront(const std::vector<HWND>& windows, int& retakes) {
   // program activated a window of its own.
   if (!IsOurs(windows, GetForegroundWindow())) {
     TakeForeground(windows.front());
-    // NOTE: under Wine the X server may still refuse that focus request
-    // (stamped with a time that reads earlier than the other program's) while
-    // Wine reports the foreground as ours; the next few calls ask again.
+    // NOTE: under Wine that focus request sometimes leaves the X keyboard
+    // focus with the other program while Wine reports the foreground as
+    // ours; the next few calls ask again.
     retakes = 6;
   } else if (retakes > 0) {
     --retakes;
