@@ -1,12 +1,40 @@
 #include "host/forms/backdrop_control_win32.h"
 
-#include "host/forms/control_window_win32.h"
 #include "host/forms/surface_win32.h"
 
 namespace Forms {
+namespace {
+
+// Paints into dc (the child's client coordinates) what the parent shows
+// under the child: its background, then its own picture.
+void PaintParentBackdrop(HWND child, HDC dc) {
+  HWND parent = GetParent(child);
+  if (!parent) return;
+  POINT at{0, 0};
+  MapWindowPoints(child, parent, &at, 1);
+  POINT before{};
+  OffsetViewportOrgEx(dc, -at.x, -at.y, &before);
+  // A form fills its background on the first; a widget shows its surface on the second.
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetViewportOrgEx(dc, before.x, before.y, nullptr);
+}
+
+// Mouse-button mask of a button-down message (1 left, 2 right, 4 middle); 0 for others.
+int ButtonOfMessage(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN: return 1;
+    case WM_RBUTTONDOWN: return 2;
+    case WM_MBUTTONDOWN: return 4;
+    default: return 0;
+  }
+}
+
+}  // namespace
 
 bool BackdropControl::CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds) {
-  if (!RegisterWindowClass(class_name) || !CreateOwnWindow(class_name, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
+  if (!RegisterWindowClass(class_name) ||
+      !CreateOwnWindow(class_name, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
     return false;
   }
   ShowWindow(hwnd(), SW_SHOWNA);

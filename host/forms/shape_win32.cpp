@@ -19,7 +19,8 @@ HRGN OutlineRegion(int width, int height) {
 
 bool Shape::Create(HWND parent, const RECT& bounds, COLORREF colour) {
   colour_ = colour;
-  if (!RegisterWindowClass(kClassName) || !CreateOwnWindow(kClassName, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
+  if (!RegisterWindowClass(kClassName) ||
+      !CreateOwnWindow(kClassName, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
     return false;
   }
   // The window owns the region from here on.
