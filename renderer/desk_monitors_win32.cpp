@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "renderer/desk_monitors.h"
 #include "renderer/names.h"
 
@@ -18,6 +20,9 @@ bool IsFurtherMonitor(const RECT& area) {
 
 std::vector<FurtherMonitor> ReadFurtherMonitors() {
   std::vector<FurtherMonitor> found;
+  // A desk of one monitor has no such section: one read of the file, not one a key.
+  char keys[4] = {};
+  if (GetPrivateProfileStringA(kMonitorsSection, nullptr, "", keys, sizeof keys, kSettingsFile) == 0) return found;
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
     char value[64] = {};
     const DWORD length =
@@ -27,11 +32,8 @@ std::vector<FurtherMonitor> ReadFurtherMonitors() {
     const std::optional<MonitorRect> area = ParseMonitorRect(std::string_view(value, length));
     if (!area) continue;
     const RECT rect{area->left, area->top, area->left + area->width, area->top + area->height};
-    bool listed = false;
-    for (const FurtherMonitor& f : found) {
-      listed = listed || (f.area.left == area->left && f.area.top == area->top && f.area.width == area->width &&
-                          f.area.height == area->height);
-    }
+    const bool listed =
+        std::any_of(found.begin(), found.end(), [&](const FurtherMonitor& f) { return f.area == *area; });
     if (!listed && IsFurtherMonitor(rect)) found.push_back({n, *area});
   }
   return found;

@@ -24,7 +24,6 @@ namespace {
 
 // The window over a further monitor: the scene with that monitor's picture.
 struct MonitorWindow {
-  FurtherMonitor monitor;
   HWND window = nullptr;
   HDC dc = nullptr;  // owned by the class (CS_OWNDC)
   GlContext context;
@@ -45,7 +44,6 @@ struct Renderer {
   int frontRetakes = 0;          // its takes of the foreground still due
   Scene scene;
   std::vector<std::unique_ptr<MonitorWindow>> further;
-  std::vector<HWND> windows;  // all of ours, the primary's first
 };
 
 Renderer& App() {
@@ -66,16 +64,12 @@ MonitorWindow* MonitorOf(HWND window) {
 
 void OnCreate(HWND window, MonitorWindow* m) {
   Renderer& app = App();
-  if (!m) {
-    app.dc = GetDC(window);
-    SetupPixelFormat(app.dc);
-    app.context.Create(app.dc);
-    return;
-  }
-  m->dc = GetDC(window);
-  SetupPixelFormat(m->dc);
-  m->context.Create(m->dc);
-  SwapWithoutWaiting();  // the primary's swap, last in a round, waits for all
+  HDC& dc = m ? m->dc : app.dc;
+  GlContext& context = m ? m->context : app.context;
+  dc = GetDC(window);
+  SetupPixelFormat(dc);
+  context.Create(dc);
+  if (m) SwapWithoutWaiting();  // the primary's swap, last in a round, waits for all
 }
 
 void OnSize(LPARAM lParam, MonitorWindow* m) {
@@ -119,7 +113,9 @@ void DrawRound() {
   // and spares every frame a walk of the z-order.
   if (now.QuadPart - app.frontChecked.QuadPart >= app.frequency.QuadPart / 20) {
     app.frontChecked = now;
-    KeepInFront(app.windows, app.frontRetakes);
+    std::vector<HWND> ours{app.window};
+    for (const auto& m : app.further) ours.push_back(m->window);
+    KeepInFront(ours, app.frontRetakes);
   }
 }
 
@@ -209,7 +205,6 @@ void OpenFurtherWindows(HINSTANCE instance, WNDCLASSA wc) {
   if (!RegisterClassA(&wc)) return;
   for (const FurtherMonitor& f : monitors) {
     auto m = std::make_unique<MonitorWindow>();
-    m->monitor = f;
     const std::string title = kMonitorWindowName + std::to_string(f.number);
     m->window = CreateRendererWindow(instance, kMonitorWindowName, title.c_str(), f.area, m.get());
     if (!m->window) continue;
@@ -217,7 +212,6 @@ void OpenFurtherWindows(HINSTANCE instance, WNDCLASSA wc) {
     UpdateWindow(m->window);
     m->context.MakeCurrent();
     InitSceneView(m->picture, m->clientWidth, m->clientHeight, MonitorSnapshotPath(f.number).c_str());
-    app.windows.push_back(m->window);
     app.further.push_back(std::move(m));
   }
   app.context.MakeCurrent();
@@ -247,7 +241,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   QueryPerformanceFrequency(&app.frequency);
   QueryPerformanceCounter(&app.start);
   if (!InitScene(app.scene, kSnapshotPath)) return 0;
-  app.windows.push_back(app.window);
   OpenFurtherWindows(instance, wc);
   // The keys belong to the saver: the host handed on its right to the foreground.
   TakeForeground(app.window);

@@ -15,6 +15,9 @@ struct MonitorRect {
   int32_t top = 0;
   int32_t width = 0;
   int32_t height = 0;
+  bool operator==(const MonitorRect& o) const {
+    return left == o.left && top == o.top && width == o.width && height == o.height;
+  }
 };
 
 // Keys "Monitor1" to "Monitor15" are read; any beyond are not.

@@ -48,5 +48,7 @@ void GlContext::Reset() {
 void SwapWithoutWaiting() {
   using SwapInterval = BOOL(WINAPI*)(int);
   // NOTE: only a current context can answer wglGetProcAddress.
-  if (const PROC proc = wglGetProcAddress("wglSwapIntervalEXT")) reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(proc))(0);
+  if (const PROC proc = wglGetProcAddress("wglSwapIntervalEXT")) {
+    reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(proc))(0);
+  }
 }
