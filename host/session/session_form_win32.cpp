@@ -198,7 +198,8 @@ void Ondrel_S::ReleaseSnapshot() {
     Sleep(wait < 50 ? wait : 50);
   }
   DeleteSnapshotFiles(kSnapshotFile);
-  for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) DeleteSnapshotFiles(MonitorSnapshotFile(n));
+  // Pictures beyond this session's monitors went at its start.
+  for (size_t n = 1; n <= further_.size(); ++n) DeleteSnapshotFiles(MonitorSnapshotFile(n));
 }
 
 }  // namespace

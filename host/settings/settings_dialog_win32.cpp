@@ -75,7 +75,8 @@ struct ChoiceRow {
   const wchar_t* text;
   wchar_t key;
 };
-constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L"なし", L'N'}, {52, L"音楽CD", L'C'}, {92, L"MP3、WAV", L'M'}}};
+constexpr std::array<ChoiceRow, 3> kChoiceRows{
+    {{72, L"なし", L'N'}, {52, L"音楽CD", L'C'}, {92, L"MP3、WAV", L'M'}}};
 
 class Ondrel_P final : public Forms::Form {
  public:
