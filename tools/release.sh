@@ -14,8 +14,8 @@
 #   VELNORA_SIGN_PKCS11_MODULE, VELNORA_SIGN_PKCS11_KEY,
 #   VELNORA_SIGN_PKCS11_CERT and VELNORA_SIGN_PASSWORD (PIN) a PKCS#11 token;
 # VELNORA_SIGN_TIMESTAMP_URL time-stamps them (a warning when unset);
-# every signature is verified (against VELNORA_SIGN_CAFILE, default the
-# system's CAs) before anything is written. Without any of these the release
+# every signature is verified as it is made (against VELNORA_SIGN_CAFILE,
+# default the system's CAs), before anything is written. Without any of these the release
 # is unsigned and says so.
 # File times inside the zip and the installer are SOURCE_DATE_EPOCH (default:
 # the last commit's time), so the same programs give the same packages.
@@ -128,16 +128,6 @@ nsis_args=(-INPUTCHARSET UTF8 -V2 -WX
   -DVERSION="$version" -DHOMEPAGE="$homepage" -DPROGRAMS="$stage" -DICON="$icon" -DOUTFILE="$made/$setup_name")
 [ $signing = 0 ] || nsis_args+=(-DSIGN="$root/tools/sign-file.sh")
 makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
-
-if [ $signing = 1 ]; then
-  # Every signature made, once more as shipped, before anything is written
-  # (the uninstaller's was verified when makensis had it signed).
-  echo "== verifying the signatures"
-  for f in "$stage/Velnora.scr" "$stage/Velnora.dll" "$made/$setup_name"; do
-    "$root/tools/verify-file.sh" "$f" || die "$(basename "$f"): the signature made does not verify"
-    echo "   $(basename "$f"): ok"
-  done
-fi
 
 (cd "$made" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
 mkdir -p "$out"

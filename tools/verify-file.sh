@@ -3,7 +3,7 @@
 #   tools/verify-file.sh <file>
 # against VELNORA_SIGN_CAFILE (default: osslsigncode's, the system's trusted
 # CAs). Quiet when it verifies; prints osslsigncode's report and fails when not.
-# tools/sign-file.sh and tools/release.sh call it for every signature they make.
+# tools/sign-file.sh calls it for every signature it makes.
 set -euo pipefail
 
 file=${1:?usage: verify-file.sh <file>}

@@ -49,7 +49,7 @@ for f in "$tmp/unsigned/Velnora.scr" "$tmp/unsigned/Velnora.dll" "$R"/unsigned/v
 done
 pass "the unsigned release's programs and installer carry no signature"
 
-# A wrong password or PIN, no token, only half of the settings, a signature
+# A wrong password or PIN, no token, only half of the settings, both routes, a signature
 # that does not verify: no release. The output folder holds an earlier
 # release (the unsigned one): it must be left exactly as it was.
 bad() {  # WHAT: runs the release command with the caller's environment; it must fail and write nothing
@@ -83,9 +83,6 @@ grep -q 'PIN incorrect' "$tmp/bad.log" || { cat "$tmp/bad.log"; fail "the wrong 
 mkdir -p "$tmp/no-token/objects"
 printf 'directories.tokendir = %s\nobjectstore.backend = file\n' "$tmp/no-token/objects" >"$tmp/no-token/softhsm2.conf"
 (. "$R/token/env"; SOFTHSM2_CONF=$tmp/no-token/softhsm2.conf bad "missing token")
-(. "$R/token/env"; VELNORA_SIGN_PKCS11_MODULE=$tmp/missing-module.so bad "missing PKCS#11 module")
-(. "$R/token/env"; unset VELNORA_SIGN_PKCS11_KEY; bad "token without key")
-(. "$R/token/env"; unset VELNORA_SIGN_PASSWORD; bad "token without PIN")
 (. "$R/token/env"; VELNORA_SIGN_PFX="$R/cert/signer.pfx" bad "both a PKCS#12 file and a token")
 # The PIN is on no command line: osslsigncode, watched through a wrapper
 # first on PATH, is given it on its standard input only.
@@ -99,7 +96,7 @@ chmod +x "$tmp/watch/osslsigncode"
  [ "$(grep -c '^sign ' "$tmp/argv.log")" = 4 ] || fail "osslsigncode signed $(grep -c '^sign ' "$tmp/argv.log") times, not 4"
  grep -q -F -- "$VELNORA_SIGN_PASSWORD" "$tmp/argv.log" "$tmp/watched.log" && fail "the PIN was on a command line or in the output"
  grep -q -- '-readpass -' "$tmp/argv.log" || fail "the PIN was not read from standard input")
-[ "$(grep -c '^verify ' "$tmp/argv.log")" -ge 7 ] || fail "the release verified only $(grep -c '^verify ' "$tmp/argv.log") signatures"
+[ "$(grep -c '^verify ' "$tmp/argv.log")" = 4 ] || fail "the release verified $(grep -c '^verify ' "$tmp/argv.log") signatures, not 4"
 pass "the PIN goes to osslsigncode on its standard input, never on a command line; all 4 signatures verified"
 
 echo "signature checks passed: $checks"
