@@ -5,14 +5,19 @@
 
 DESKTOP_KEY='HKCU\Control Panel\Desktop'
 set_dpi() { wine reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-restore_dpi() { set_dpi 96; }
+# Wine traces the per-monitor call only through its relay.
+RELAY_KEY='HKCU\Software\Wine\Debug'
+wine reg add "$RELAY_KEY" /v RelayInclude /d 'user32.SetProcessDpiAwarenessContext' /f >/dev/null 2>&1
+restore_dpi() { set_dpi 96; wine reg delete "$RELAY_KEY" /v RelayInclude /f >/dev/null 2>&1; }
 trap 'restore_dpi; _e2e_cleanup' EXIT
 
-# The awareness each program declares: the renderer in its manifest, the
-# host by a call made for the session only.
-strings "$VELNORA_DIST/Velnora.dll" | grep -q '<dpiAware[^>]*>true/PM</dpiAware>' \
-  || fail "the renderer's manifest declares no DPI awareness"
-pass "the renderer's manifest declares itself DPI-aware"
+# The awareness each program declares: the renderer in its manifest (per
+# monitor, version 2, where the system has it), the host by a call made for
+# the session only.
+for declared in '<dpiAware[^>]*>true/PM</dpiAware>' '<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>'; do
+  strings "$VELNORA_DIST/Velnora.dll" | grep -q "$declared" || fail "the renderer's manifest lacks $declared"
+done
+pass "the renderer's manifest declares itself per-monitor DPI-aware"
 
 read -r xw xh <<<"$(xdpyinfo | awk '/dimensions:/ {sub("x", " ", $2); print $2; exit}')"
 set_dpi 144
@@ -21,11 +26,15 @@ expect_eq "$dpi" 144 "the display is scaled to 150 %"
 
 rm -rf "$WORK_DIR"
 : >"$SCENARIO_TMP/wine.log"
-WINEDEBUG=+system start Velnora.scr /s
+WINEDEBUG=+system,+relay start Velnora.scr /s
 host=$LAST_PID
 wait_window Ondrel_VC 20
+# Wine fixes a process's awareness at its start, so the version 2 request
+# fails here and the session falls back to system awareness.
+grep -q 'SetProcessDpiAwarenessContext(fffffffffffffffc)' "$SCENARIO_TMP/wine.log" ||
+  fail "the session did not ask for per-monitor awareness (version 2)"
 grep -q 'SetProcessDPIAware' "$SCENARIO_TMP/wine.log" || fail "the host did not make itself DPI-aware for the session"
-pass "the host makes itself DPI-aware for the session"
+pass "the host asks for per-monitor awareness for the session, else system awareness"
 expect_eq "$(ini_value Settings Width | tr -d ' ') $(ini_value Settings Height | tr -d ' ')" "$xw $xh" \
   "the recorded size is the screen's in pixels"
 expect_eq "$(identify -format '%w %h' "bmp:$SNAPSHOT_FILE")" "$xw $xh" "the snapshot is the screen's size in pixels"
