@@ -26,7 +26,14 @@ reg_value() {
 }
 has_key() { wine reg query "$1" /reg:"$2" >/dev/null 2>&1; }
 lower() { tr '[:upper:]' '[:lower:]'; }
-unix_path() { realpath -m "$(winepath -u "$1" 2>/dev/null)"; }
+# unix_path 'C:\...': the Unix path of a drive path, through the prefix's drive
+# links: no Wine process for it (a winepath run once came back empty on a
+# busy CI machine).
+unix_path() {
+  local drive rest=${1:2}
+  drive=$(lower <<<"${1:0:1}")
+  realpath -m "$WINEPREFIX/dosdevices/$drive:${rest//\\//}"
+}
 
 # The user's work folder, as a list of files with their sums.
 work_folder_state() { (cd "$WORK_DIR" && find . -type f -exec sha256sum {} + | sort); }
