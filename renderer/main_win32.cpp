@@ -95,19 +95,16 @@ void DrawRound() {
   QueryPerformanceCounter(&now);
   app.scene.t = AnimationTime(static_cast<double>(now.QuadPart - app.start.QuadPart) /
                               static_cast<double>(app.frequency.QuadPart));
-  if (app.further.empty()) {
-    RenderFrame(app.scene);
-  } else {
-    UpdateScene(app.scene, app.scene.t);
-    for (const auto& m : app.further) {
-      m->context.MakeCurrent();
-      DrawFrame(app.scene, m->picture);
-      SwapBuffers(m->dc);
-      ValidateRect(m->window, nullptr);
-    }
-    app.context.MakeCurrent();
-    DrawFrame(app.scene);
+  UpdateScene(app.scene, app.scene.t);
+  for (const auto& m : app.further) {
+    m->context.MakeCurrent();
+    DrawFrame(app.scene, m->picture);
+    SwapBuffers(m->dc);
+    ValidateRect(m->window, nullptr);
   }
+  // One window: its context never stops being current.
+  if (!app.further.empty()) app.context.MakeCurrent();
+  DrawFrame(app.scene);
   SwapBuffers(app.dc);
   // Twenty times a second is soon enough to notice another program's window
   // and spares every frame a walk of the z-order.
@@ -154,16 +151,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE: OnSize(lParam, m); return 0;
     case WM_PAINT: OnPaint(window, m); return 0;
     case WM_KEYDOWN:
-      // Escape in any window ends them all: the primary's end takes the others along.
       if (wParam == VK_ESCAPE) DestroyWindow(App().window);
       return 0;
+    // Escape or WM_CLOSE in any window ends them all: the primary's end takes the others along.
+    case WM_CLOSE: DestroyWindow(App().window); return 0;
     case WM_DESTROY: OnDestroy(m); return 0;
-    case WM_CLOSE:
-      if (m) {
-        DestroyWindow(App().window);
-        return 0;
-      }
-      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
