@@ -27,12 +27,9 @@ bool RegisterWindowClass(const wchar_t* name, UINT class_style) {
 }
 
 WindowObject::~WindowObject() {
-  for (MessageWatch* watch : watches_) watch->target_ = nullptr;
-  watches_.clear();
-  if (!hwnd_) return;
   HWND window = hwnd_;
   CutLoose();
-  DestroyWindow(window);
+  if (window) DestroyWindow(window);
 }
 
 WindowObject* WindowObject::FromHandle(HWND window) {
@@ -95,15 +92,13 @@ LRESULT WindowObject::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     MessageWatch* watch = watches_[i];
     if (watch->message_ == message && watch->handler_) watch->handler_(message, wparam, lparam);
   }
-  if (message == WM_NCDESTROY) {
-    for (MessageWatch* watch : watches_) watch->target_ = nullptr;
-    watches_.clear();
-    CutLoose();
-  }
+  if (message == WM_NCDESTROY) CutLoose();
   return result;
 }
 
 void WindowObject::CutLoose() {
+  for (MessageWatch* watch : watches_) watch->target_ = nullptr;
+  watches_.clear();
   if (!hwnd_) return;
   if (wrapped_) {
     RemoveWindowSubclass(hwnd_, WrapProc, 0);

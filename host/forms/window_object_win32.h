@@ -59,6 +59,7 @@ class WindowObject {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK WrapProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR ref);
   LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+  // Stops every watch and parts the window from this object.
   void CutLoose();
 
   HWND hwnd_ = nullptr;
