@@ -28,26 +28,23 @@ if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
 fi
 
 case $mode in
-  session)
-    echo "demo: Velnora.scr /s on display $DISPLAY"
-    timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" /s &
+  session|dialog)
+    # What the host runs, its window, the picture, how the demo ends it, what a user does.
+    if [ "$mode" = session ]; then
+      args=/s title=Ondrel_VC picture=out/demo.png end=(xdotool key Escape)
+      hint="press Escape in the saver to end it"
+    else
+      args=/c title='■Velnora■' picture=out/demo-dialog.png end=(probe close '■Velnora■')
+      hint="choose music and press 設定 (set), or ｷｬﾝｾﾙ (cancel) or the close box"
+    fi
+    echo "demo: Velnora.scr $args on display $DISPLAY"
+    timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" $args &
     pid=$!
-    if wait_for Ondrel_VC $pid; then
+    if wait_for "$title" $pid; then
       if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
-        sleep "$seconds"; shot out/demo.png; xdotool key Escape
+        sleep "$seconds"; shot "$picture"; "${end[@]}" >/dev/null
       else
-        echo "demo: press Escape in the saver to end it"
-      fi
-    fi ;;
-  dialog)
-    echo "demo: Velnora.scr /c (the settings dialog) on display $DISPLAY"
-    timeout -k 5 $((seconds + 600)) wine "$dist/Velnora.scr" /c &
-    pid=$!
-    if wait_for '■Velnora■' $pid; then
-      if [ "$VELNORA_PRIVATE_DISPLAY" = 1 ]; then
-        sleep "$seconds"; shot out/demo-dialog.png; probe close '■Velnora■' >/dev/null
-      else
-        echo "demo: choose music and press 設定 (set), or ｷｬﾝｾﾙ (cancel) or the close box"
+        echo "demo: $hint"
       fi
     fi ;;
   preview)
