@@ -48,6 +48,13 @@ if ! out=$(printf '%s' "$VELNORA_SIGN_PASSWORD" | osslsigncode "${args[@]}" -in 
   echo "sign-file: signing $file failed" >&2
   exit 1
 fi
-"$(dirname "$0")/verify-file.sh" "$signed" || { echo "sign-file: the new signature of $file does not verify" >&2; exit 1; }
+# The new signature must verify before it replaces the file.
+verify=(verify)
+[ -z "${VELNORA_SIGN_CAFILE:-}" ] || verify+=(-CAfile "$VELNORA_SIGN_CAFILE")
+if ! out=$(osslsigncode "${verify[@]}" -in "$signed" 2>&1) || ! grep -q '^Signature verification: ok' <<<"$out"; then
+  echo "$out" >&2
+  echo "sign-file: $(basename "$file"): no valid signature" >&2
+  exit 1
+fi
 mv -f "$signed" "$file"
 echo "sign-file: signed $(basename "$file")"
