@@ -76,13 +76,6 @@ expect_eq "$(work_folder_state)" "$after_session" "the uninstaller leaves the wo
 [ ! -e "$SNAPSHOT_FILE" ] || fail "the installed saver's session left its desktop snapshot behind"
 
 # --- The wizard speaks the system's language and makes Velnora current unless told otherwise.
-# The wizard's title is TITLE followed by the page's subcaption, as X shows it.
-wizard_title() { xdotool search --name "^$1" getwindowname %@ 2>/dev/null | head -n 1; }
-# shows TITLE TEXT: a line of the wizard's or its children's texts holds TEXT.
-shows() {
-  local t
-  t=$(wizard_title "$1") && [ -n "$t" ] && probe texts "$t" | grep -q -F -- "$2"
-}
 # press TITLE BUTTON NEXT-TEXT SECONDS: clicks the button, waits for the next page's text.
 press() {
   probe click "$(wizard_title "$1")" "$2" || fail "no button '$2' in '$1'"

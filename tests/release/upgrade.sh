@@ -14,8 +14,6 @@ cp "$VELNORA_RELEASE/old/programs/Velnora.scr" "$VELNORA_RELEASE/old/programs/Ve
 for kind in signed token-signed; do
   mkdir -p "$SCENARIO_TMP/$kind"
   unzip -q "$VELNORA_RELEASE/$kind"/velnora-*-win64.zip Velnora.scr Velnora.dll -d "$SCENARIO_TMP/$kind"
-  cmp -s "$SCENARIO_TMP/old/Velnora.dll" "$SCENARIO_TMP/$kind/Velnora.dll" &&
-    fail "the $OLD and $kind programs are the same bytes: replacing them would show nothing"
 done
 
 # Everything an install leaves, for "nothing changed".
@@ -83,17 +81,11 @@ pass "$OLD over $VERSION, silent: exit code 1638, $VERSION still installed"
 LC_ALL=en_US.UTF-8 windows_exit_code "$(setup_of old)" >"$SCENARIO_TMP/wizard.code" 2>>"$SCENARIO_TMP/wine.log" &
 wizard=$!
 STARTED_PIDS+=("$wizard")
-says_newer() {
-  local t
-  t=$(xdotool search --name '^Velnora Setup' getwindowname %@ 2>/dev/null | head -n 1) && [ -n "$t" ] &&
-    probe texts "$t" | grep -q -F "A newer Velnora ($VERSION) is installed already"
-}
-wait_until 20 "the wizard did not say that a newer Velnora is installed" says_newer
-probe texts "$(xdotool search --name '^Velnora Setup' getwindowname %@ 2>/dev/null | head -n 1)" |
-  grep -q -F "Nothing was changed" || fail "the message does not say that nothing changed"
+wait_until 20 "the wizard did not say that a newer Velnora is installed" \
+  shows "Velnora Setup" "A newer Velnora ($VERSION) is installed already"
+shows "Velnora Setup" "Nothing was changed" || fail "the message does not say that nothing changed"
 pass "the $OLD wizard over $VERSION says a newer Velnora is installed"
-probe click "$(xdotool search --name '^Velnora Setup' getwindowname %@ 2>/dev/null | head -n 1)" "OK" ||
-  fail "no OK button"
+probe click "$(wizard_title "Velnora Setup")" OK || fail "no OK button"
 wait_exit "$wizard" 10
 expect_eq "$(cat "$SCENARIO_TMP/wizard.code")" 1638 "the wizard stops with code 1638"
 expect_eq "$(installed_state)" "$before" "the wizard changed nothing"
