@@ -173,10 +173,9 @@ int Hold(const wchar_t* title, double seconds, bool front = false, bool topmost 
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = L"VelprobeHold";
   RegisterClassW(&wc);
-  HWND w = front ? CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, 100,
-                                   100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr)
-                 : CreateWindowExW(0, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                                   nullptr);
+  const RECT r = front ? RECT{100, 100, 400, 300} : RECT{0, 0, 10, 10};
+  HWND w = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, title, WS_POPUP | (front ? WS_VISIBLE : 0),
+                           r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
   if (!w) return 1;
   if (front) {
     SetForegroundWindow(w);
