@@ -63,6 +63,13 @@ bool ComboBox::Enabled() const { return hwnd() && IsWindowEnabled(hwnd()); }
 
 bool ComboBox::Dropped() const { return hwnd() && SendMessageW(hwnd(), CB_GETDROPPEDSTATE, 0, 0); }
 
+std::optional<AccessibleFacts> ComboBox::KindFacts() const {
+  AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_COMBOBOX);
+  facts.value = Text();
+  facts.text_is_value = true;
+  return facts;
+}
+
 LRESULT ComboBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CTLCOLOREDIT:

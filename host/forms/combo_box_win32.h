@@ -30,6 +30,8 @@ class ComboBox : public WindowObject {
   bool Dropped() const;
 
  private:
+  // A combo box whose value is its text; its name is its owner's to give.
+  std::optional<AccessibleFacts> KindFacts() const override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void FitHeight();
 

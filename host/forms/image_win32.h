@@ -20,6 +20,8 @@ class Image : public BackdropControl {
   HBITMAP Picture() const { return picture_; }
 
  private:
+  // A picture without a name: readers pass over it.
+  std::optional<AccessibleFacts> KindFacts() const override { return FactsOfRole(ROLE_SYSTEM_GRAPHIC); }
   void PaintOver(HDC dc, const RECT& area) const override;
 
   HBITMAP picture_ = nullptr;

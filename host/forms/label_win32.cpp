@@ -19,6 +19,13 @@ void Label::SetText(const std::wstring& text) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+std::optional<AccessibleFacts> Label::KindFacts() const {
+  AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_STATICTEXT);
+  facts.name = WithoutAccessKeys(text_);
+  facts.state = STATE_SYSTEM_READONLY;
+  return facts;
+}
+
 UINT Label::TextFormat() const {
   // File names may hold "&": no access-key underlines.
   UINT format = DT_NOPREFIX | (look_.centred ? DT_CENTER : DT_LEFT);

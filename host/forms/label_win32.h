@@ -30,6 +30,8 @@ class Label : public BackdropControl {
   const std::wstring& Text() const { return text_; }
 
  private:
+  // Static text, its text as its name.
+  std::optional<AccessibleFacts> KindFacts() const override;
   void PaintOver(HDC dc, const RECT& area) const override;
   void FitToText();
   UINT TextFormat() const;

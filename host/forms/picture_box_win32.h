@@ -42,6 +42,8 @@ class PictureBox : public WindowObject {
   std::function<void()> Click;
 
  private:
+  // A picture without a name unless its owner says what it means.
+  std::optional<AccessibleFacts> KindFacts() const override { return FactsOfRole(ROLE_SYSTEM_GRAPHIC); }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnButtonUp(LPARAM lparam);
 

@@ -21,6 +21,8 @@ class Shape : public WindowObject {
   RECT Bounds() const;
 
  private:
+  // A drawn line without a name: readers pass over it.
+  std::optional<AccessibleFacts> KindFacts() const override { return FactsOfRole(ROLE_SYSTEM_GRAPHIC); }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   COLORREF colour_ = 0;

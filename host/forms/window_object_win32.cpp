@@ -10,6 +10,12 @@ namespace {
 // A wrapped control keeps its own user data: its object is a window property.
 constexpr wchar_t kWrappedObject[] = L"Forms.WindowObject";
 
+// Posted to a window to run its default action from the message loop.
+UINT DefaultActionMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Velnora.DefaultAction");
+  return message;
+}
+
 }  // namespace
 
 bool RegisterWindowClass(const wchar_t* name, UINT class_style) {
@@ -85,8 +91,52 @@ LRESULT CALLBACK WindowObject::WrapProc(HWND window, UINT message, WPARAM wparam
   return self->Dispatch(message, wparam, lparam);
 }
 
+std::optional<AccessibleFacts> WindowObject::Facts() const {
+  std::optional<AccessibleFacts> facts = KindFacts();
+  if (!facts && !Describe) return std::nullopt;
+  if (!facts) facts.emplace();
+  if (Describe) Describe(*facts);
+  if (hwnd_) facts->state |= WindowState(hwnd_);
+  return facts;
+}
+
+bool WindowObject::RequestDefaultAction() {
+  if (!DefaultAction || !hwnd_ || !IsWindowEnabled(hwnd_)) return false;
+  return PostMessageW(hwnd_, DefaultActionMessage(), 0, 0) != 0;
+}
+
+bool WindowObject::AnswerReader(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (message == DefaultActionMessage()) {
+    // Disabled since it was asked for: nothing happens, as for a click.
+    if (DefaultAction && IsWindowEnabled(hwnd_)) DefaultAction();
+    result = 0;
+    return true;
+  }
+  // NOTE: the object id arrives sign-extended in a 64-bit lParam.
+  if (message != WM_GETOBJECT || static_cast<DWORD>(lparam) != static_cast<DWORD>(OBJID_CLIENT) || !Facts()) {
+    return false;
+  }
+  result = AnswerClientObject(hwnd_, wparam);
+  return result != 0;
+}
+
+// NOTE: the system itself announces the focus moving to a window.
+void WindowObject::AnnounceChange(UINT message) const {
+  DWORD event = 0;
+  if (message == WM_ENABLE) event = EVENT_OBJECT_STATECHANGE;
+  if (message == WM_SETTEXT) event = EVENT_OBJECT_NAMECHANGE;
+  if (!event || !hwnd_) return;
+  const std::optional<AccessibleFacts> facts = Facts();
+  if (!facts) return;
+  if (event == EVENT_OBJECT_NAMECHANGE && facts->text_is_value) event = EVENT_OBJECT_VALUECHANGE;
+  NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
+
 LRESULT WindowObject::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
-  const LRESULT result = HandleMessage(message, wparam, lparam);
+  LRESULT result = 0;
+  if (AnswerReader(message, wparam, lparam, result)) return result;
+  result = HandleMessage(message, wparam, lparam);
+  AnnounceChange(message);
   // A handler may stop its own watch or another: look each one up afresh.
   for (size_t i = 0; i < watches_.size(); ++i) {
     MessageWatch* watch = watches_[i];

@@ -3,11 +3,17 @@
 // and each message goes to its HandleMessage. A system control the runtime
 // wraps (the combo box) reaches its object through the same procedure by a
 // subclass. Message watches see messages after the window's own handling.
+// The same procedure answers screen readers for every window whose kind or
+// owner describes it, and announces its state and name changes.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
 #include <vector>
+
+#include "host/forms/accessible_win32.h"
 
 namespace Forms {
 
@@ -35,6 +41,20 @@ class WindowObject {
   // The object of a window the runtime made or wraps, or null.
   static WindowObject* FromHandle(HWND window);
 
+  // What the window's owner adds to its kind's facts for screen readers
+  // (a label that is a choice, a picture that is a link).
+  std::function<void(AccessibleFacts&)> Describe;
+  // A screen reader's default action; it runs from the message loop, as a
+  // click's handler would, never inside the reader's call.
+  std::function<void()> DefaultAction;
+
+  // What a screen reader learns of the window now, its window states
+  // included; none where the system's standard answer stands.
+  std::optional<AccessibleFacts> Facts() const;
+  // Queues the default action; false, and nothing done, while the window is
+  // disabled or has none.
+  bool RequestDefaultAction();
+
  protected:
   WindowObject() = default;
   // A window still there is cut loose from the object and destroyed.
@@ -46,6 +66,10 @@ class WindowObject {
   bool CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec);
   // Takes over the messages of a system control's window.
   bool Wrap(HWND control);
+
+  // What the window's kind says of itself; none leaves the window to the
+  // system's standard answer unless its owner describes it.
+  virtual std::optional<AccessibleFacts> KindFacts() const { return std::nullopt; }
 
   // Each message of the window; CallDefault gives it the usual handling.
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -59,6 +83,10 @@ class WindowObject {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK WrapProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR ref);
   LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+  // The answers to screen readers, before the window's own handling.
+  bool AnswerReader(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // Focus, state and name changes told to screen readers, after it.
+  void AnnounceChange(UINT message) const;
   // Stops every watch and parts the window from this object.
   void CutLoose();
 

@@ -18,6 +18,7 @@
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
 #include "host/forms/access_keys_win32.h"
+#include "host/forms/accessible_win32.h"
 #include "host/forms/app_pointer_win32.h"
 #include "host/forms/com_scope_win32.h"
 #include "host/forms/combo_box_win32.h"
@@ -54,6 +55,8 @@ constexpr int kClientWidth = 522, kClientHeight = 265;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 const Forms::FontDesc kFont{L"ＭＳ Ｐゴシック", 9.75f, 400, 128};
+// What screen readers call the banners, which open the home page.
+constexpr wchar_t kHomePageLink[] = L"Velnora ホームページ";
 // The maker and the version the program's resources carry.
 constexpr wchar_t kCredit[] = L"Velnora " VELNORA_VERSION_TEXT L"  © Velnora Project";
 
@@ -100,8 +103,10 @@ class Ondrel_P final : public Forms::Form {
   void ShowDefaultLook(HWND focus);
 
   void PlaceWindow();
+  void DescribeForReaders();
   void ShowChoice(int16_t kind);
   void OnChoicePressed(int16_t kind);
+  void ChooseWithoutPointer(int16_t kind);
   bool OnChoiceKey(const MSG& msg);
   void OnFileClick();
   void OnSetClick();
@@ -168,6 +173,34 @@ void Ondrel_P::BuildControls() {
   for (HWND control : {BGM_Repeat.hwnd(), Cmd_File->hWnd(), Cmd_Set->hWnd(), Cmd_Can->hWnd(), Pic_m[0].hwnd(),
                        Pic_m[1].hwnd()}) {
     tab_order_.Add(control);
+  }
+  DescribeForReaders();
+}
+
+// What the labels, marks and pictures mean, for screen readers: the panel is
+// the music group, each source's label is its radio button, the repeat box
+// is named by its label, the banners are links.
+void Ondrel_P::DescribeForReaders() {
+  GFXFrameX1->SetGroupName(lbl15.Text());
+  for (int16_t i = 0; i < 3; ++i) {
+    lbl_BGM[i].Describe = [i](Forms::AccessibleFacts& facts) {
+      facts.role = ROLE_SYSTEM_RADIOBUTTON;
+      facts.state = Shared().BgmKind == i ? STATE_SYSTEM_CHECKED : 0;
+      facts.default_action = L"Check";
+      facts.shortcut = std::wstring(L"Alt+") + kChoiceRows[i].key;
+    };
+    lbl_BGM[i].DefaultAction = [this, i] { ChooseWithoutPointer(i); };
+  }
+  BGM_Repeat.Describe = [this](Forms::AccessibleFacts& facts) { facts.name = Forms::WithoutAccessKeys(lbl14.Text()); };
+  for (Forms::PictureBox& banner : Pic_m) {
+    banner.Describe = [](Forms::AccessibleFacts& facts) {
+      facts.role = ROLE_SYSTEM_LINK;
+      facts.name = kHomePageLink;
+      facts.value = kMakerPage;
+      facts.state = STATE_SYSTEM_LINKED;
+      facts.default_action = L"Jump";
+    };
+    banner.DefaultAction = [this] { OnBannerClick(); };
   }
 }
 
@@ -242,6 +275,7 @@ void Ondrel_P::ShowDefaultLook(HWND focus) {
   const bool other_button = focus && (focus == Cmd_File->hWnd() || focus == Cmd_Can->hWnd());
   if (set_site_ && set_site_->ambient().display_as_default == other_button) {
     set_site_->SetDisplayAsDefault(!other_button);
+    Forms::AnnounceStateChange(Cmd_Set->hWnd());
   }
 }
 
@@ -301,10 +335,21 @@ void Ondrel_P::ShowChoice(int16_t kind) {
 
 // Any mouse button, on the press: the choice takes effect at once.
 void Ondrel_P::OnChoicePressed(int16_t kind) {
+  const int16_t before = Shared().BgmKind;
   Shared().BgmKind = kind;
   Cmd_File->SetEnabled(false);
   BGM_Repeat.SetEnabled(false);
   ShowChoice(kind);
+  if (before == kind) return;
+  if (before >= 0 && before < 3) Forms::AnnounceStateChange(lbl_BGM[before].hwnd());
+  Forms::AnnounceStateChange(lbl_BGM[kind].hwnd());
+}
+
+// From the keyboard or a screen reader: the control that had the focus may
+// just have been disabled.
+void Ondrel_P::ChooseWithoutPointer(int16_t kind) {
+  OnChoicePressed(kind);
+  if (!tab_order_.Current()) tab_order_.FocusFirst();
 }
 
 // Alt and the choice's letter, or the letter alone while the repeat box's
@@ -317,9 +362,7 @@ bool Ondrel_P::OnChoiceKey(const MSG& msg) {
   const wchar_t key = AsciiUpper(static_cast<wchar_t>(msg.wParam));
   for (int16_t i = 0; i < 3; ++i) {
     if (kChoiceRows[i].key != key) continue;
-    OnChoicePressed(i);
-    // The control that had the focus may just have been disabled.
-    if (!tab_order_.Current()) tab_order_.FocusFirst();
+    ChooseWithoutPointer(i);
     return true;
   }
   return false;

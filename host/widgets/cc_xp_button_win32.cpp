@@ -1,5 +1,7 @@
 #include "host/widgets/cc_xp_button_win32.h"
 
+#include <cwctype>
+
 #include "host/forms/platform_input_win32.h"
 #include "host/forms/surface_win32.h"
 #include "host/base/rounding.h"
@@ -38,7 +40,23 @@ ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& boun
     : site_(site), core_(site, *this), window_(container, bounds, core_, site, true) {
   site_.Attach(&core_);
   core_.Initialize();
+  DescribeForReaders();
   ShowWindow(window_.hwnd(), SW_SHOWNA);
+}
+
+void ccXPButton::DescribeForReaders() {
+  window_.Describe = [this](Forms::AccessibleFacts& facts) {
+    facts.role = ROLE_SYSTEM_PUSHBUTTON;
+    facts.name = Forms::WithoutAccessKeys(core_.Caption());
+    facts.default_action = L"Press";
+    if (core_.IsDefault()) facts.state |= STATE_SYSTEM_DEFAULT;
+    if (const wchar_t key = AccessKeyOf(core_.Caption())) {
+      facts.shortcut = std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key));
+    }
+  };
+  window_.DefaultAction = [this] {
+    if (core_.Enabled()) RaiseClick();
+  };
 }
 
 ccXPButton::~ccXPButton() {

@@ -57,6 +57,8 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   std::wstring ClassName() const override { return kXPButtonClass; }
 
  private:
+  // A push button to screen readers; its default action is a click.
+  void DescribeForReaders();
   void PaintBody(int state) override;
   void PaintCaption(bool focus_rect) override;
   void NameWindow(const std::wstring& caption) override;

@@ -71,6 +71,13 @@ bool GFXFrameX::Refresh() {
   return complete;
 }
 
+void GFXFrameX::SetGroupName(const std::wstring& name) {
+  window_.Describe = [name](Forms::AccessibleFacts& facts) {
+    facts.role = ROLE_SYSTEM_GROUPING;
+    facts.name = name;
+  };
+}
+
 void GFXFrameX::InitProperties() { props_ = NewFrameProperties(site_.ambient().back_color); }
 
 void GFXFrameX::ReadProperties(const Forms::PropertyBag& bag) {

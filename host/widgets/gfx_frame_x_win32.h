@@ -23,6 +23,8 @@ class GFXFrameX : public Forms::WidgetEvents, public Forms::Control {
   ~GFXFrameX() override;
 
   HWND hWnd() const { return window_.hwnd(); }
+  // To screen readers the panel groups what sits on it, under this name.
+  void SetGroupName(const std::wstring& name);
 
   int32_t FrameStyle() const { return props_.frame_style; }
   void SetFrameStyle(int32_t value);

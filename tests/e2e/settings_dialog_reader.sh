@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The settings dialog as a screen reader meets it, from another process
+# through Active Accessibility: what every control says (role, name, value,
+# state, default action, shortcut) as the dialog opens and after a source is
+# chosen, and the dialog worked by default actions alone.
+. "$VELNORA_SOURCE/tests/e2e/lib.sh"
+. "$VELNORA_SOURCE/tests/e2e/dialog_lib.sh"
+
+
+# expected_tree CHOSEN FILE_BUTTON_STATE: the dialog with no file chosen and
+# "設定" focused and default. States: 10 checked, 40 read-only, 1 unavailable,
+# 100000 focusable, 4 focused, 100 default, 400000 linked.
+expected_tree() {
+  local checks=(00000000 00000000 00000000)
+  checks[$1]=00000010
+  cat <<TREE
+VelnoraWidget|20|BGM||00000000||
+VelnoraShape|40|||00000000||
+VelnoraShape|40|||00000000||
+VelnoraLabel|41|BGM||00000040||
+VelnoraImage|40|||00000000||
+VelnoraLabel|45|なし||${checks[0]}|Check|Alt+N
+VelnoraImage|40|||00000000||
+VelnoraLabel|45|音楽CD||${checks[1]}|Check|Alt+C
+VelnoraImage|40|||00000000||
+VelnoraLabel|45|MP3、WAV||${checks[2]}|Check|Alt+M
+ComboBox|46|曲目をﾘﾋﾟｰﾄ||00000001||
+VelnoraLabel|41|曲目をﾘﾋﾟｰﾄ||00000040||
+VelnoraWidget|43|...||$2|Press|
+VelnoraLabel|41|||00000040||
+VelnoraWidget|43|設定||00100104|Press|
+VelnoraWidget|43|ｷｬﾝｾﾙ||00100000|Press|
+VelnoraPictureBox|30|Velnora ホームページ|https://velnora.github.io/|00500000|Jump|
+VelnoraPictureBox|30|Velnora ホームページ|https://velnora.github.io/|00500000|Jump|
+VelnoraLabel|41|$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/Velnora \1/p' "$VELNORA_BUILD/generated/velnora_version.h")  © Velnora Project||00000040||
+TREE
+}
+expect_tree() {  # CHOSEN FILE_BUTTON_STATE WHAT
+  local seen
+  seen=$(reader_tree)
+  [ "$seen" = "$(expected_tree "$1" "$2")" ] || fail "$3: the reader heard
+$seen
+where it should hear
+$(expected_tree "$1" "$2")
+differences:
+$(diff <(echo "$seen") <(expected_tree "$1" "$2"))"
+  pass "$3"
+}
+mp3_checked() { reader_tree | grep -q '^VelnoraLabel|45|MP3、WAV||00000010|'; }
+
+# --- No settings file: "なし" checked, "..." unavailable. "MP3、WAV" by its
+# default action: checked alone, "..." available; "ｷｬﾝｾﾙ" writes nothing.
+rm -f "$INI_FILE"
+open_dialog
+expect_tree 0 00000001 "as it opens, every control says what it is"
+expect_eq "$(reader_do "MP3、WAV")" 00000000 "\"MP3、WAV\" takes its default action"
+wait_until 5 "\"MP3、WAV\" not checked" mp3_checked
+expect_tree 2 00100000 "after the choice, \"MP3、WAV\" alone is checked and \"...\" is available"
+expect_eq "$(reader_do "ｷｬﾝｾﾙ")" 00000000 "\"ｷｬﾝｾﾙ\" takes its default action"
+dialog_closed 10
+expect_no_writes
+[ ! -e "$INI_FILE" ] || fail "\"ｷｬﾝｾﾙ\" left a settings file"
+pass "\"ｷｬﾝｾﾙ\" by its default action closes the dialog and writes nothing"
+
+# --- A disabled "..." refuses and opens nothing; "設定" writes the choice.
+open_dialog
+expect_eq "$(reader_do "...")" 80070005 "the disabled \"...\" refuses its default action"
+sleep 1
+has_window "$CHOOSER" && fail "the disabled \"...\" opened the file chooser"
+pass "the refused default action opened nothing"
+reader_do "MP3、WAV" >/dev/null
+wait_until 5 "\"MP3、WAV\" not checked" mp3_checked
+expect_eq "$(reader_do "設定")" 00000000 "\"設定\" takes its default action"
+dialog_closed 10
+expect_confirmed_writes 2 0
+expect_eq "$(od -An -c "$INI_FILE" | tr -s ' \n' ' ')" \
+  "$(printf '[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=\r\n' | iconv -f UTF-8 -t CP932 | od -An -c | tr -s ' \n' ' ')" \
+  "\"設定\" by its default action writes the choice, byte for byte as a click does"
+finish

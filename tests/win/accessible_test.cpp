@@ -1,0 +1,116 @@
+// Screen readers and the runtime's controls, in-process: the events a reader
+// follows name the control that changed, and a default action behaves as a
+// click does, never while the control is disabled.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "host/forms/accessible_win32.h"
+#include "host/forms/combo_box_win32.h"
+#include "host/forms/label_win32.h"
+#include "host/widgets/cc_xp_button_win32.h"
+#include "test_form_win32.h"
+
+namespace {
+
+using testing_support::Pump;
+using testing_support::TestForm;
+using Event = std::pair<DWORD, HWND>;
+
+std::vector<Event>* g_events = nullptr;
+
+void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (g_events && object == OBJID_CLIENT && child == CHILDID_SELF) g_events->push_back({event, window});
+}
+
+class Reader : public testing::Test {
+ protected:
+  Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 153, 73}) {
+    button.ReadProperties(Forms::PropertyBag{});  // "&OK", enabled
+    button.Click = [this] { ++clicks; };
+    label.Create(form.hwnd(), RECT{40, 100, 0, 0}, Forms::LabelLook{}, L"なし");
+    combo.Create(form.hwnd(), 40, 130, 60, nullptr);
+    Pump();
+  }
+
+  // The events raised while `change` runs, once they are delivered.
+  template <typename Change>
+  std::vector<Event> EventsOf(Change change) {
+    std::vector<Event> events;
+    g_events = &events;
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, Record,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    change();
+    Pump();
+    UnhookWinEvent(hook);
+    g_events = nullptr;
+    return events;
+  }
+
+  static bool Has(const std::vector<Event>& events, DWORD event, HWND window) {
+    for (const Event& e : events) {
+      if (e == Event{event, window}) return true;
+    }
+    return false;
+  }
+
+  TestForm form;
+  Forms::WidgetSite site;
+  Widgets::ccXPButton button;
+  Forms::Label label;
+  Forms::ComboBox combo;
+  int clicks = 0;
+};
+
+TEST_F(Reader, FocusStateNameAndValueChangesAreAnnouncedForTheControlThatChanged) {
+  const HWND b = button.hWnd();
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    DWORD event;
+    HWND window;
+  };
+  const Case cases[] = {
+      {"focus moves to the button (the system tells of it)", [&] { SetFocus(b); }, EVENT_OBJECT_FOCUS, b},
+      {"the button is disabled", [&] { button.SetEnabled(false); }, EVENT_OBJECT_STATECHANGE, b},
+      {"the button's caption changes", [&] { button.SetCaption(L"&Other"); }, EVENT_OBJECT_NAMECHANGE, b},
+      {"the label's text changes", [&] { label.SetText(L"音楽CD"); }, EVENT_OBJECT_NAMECHANGE, label.hwnd()},
+      {"the combo box's text changes", [&] { combo.SetText(L"7"); }, EVENT_OBJECT_VALUECHANGE, combo.hwnd()},
+      {"its owner says a state changed", [&] { Forms::AnnounceStateChange(label.hwnd()); }, EVENT_OBJECT_STATECHANGE,
+       label.hwnd()},
+  };
+  for (const Case& c : cases) EXPECT_TRUE(Has(EventsOf(c.change), c.event, c.window)) << c.what;
+}
+
+TEST_F(Reader, DefaultActionClicksOnceFromTheMessageLoopAndIsRefusedWhileDisabled) {
+  IAccessible* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(button.hWnd(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                       reinterpret_cast<void**>(&object)),
+            S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  EXPECT_EQ(object->get_accName(self, &name), S_OK);
+  EXPECT_STREQ(name, L"OK");  // without the access key's ampersand
+  SysFreeString(name);
+
+  EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+  EXPECT_EQ(clicks, 0) << "the click waits for the message loop";
+  Pump();
+  EXPECT_EQ(clicks, 1);
+
+  button.SetEnabled(false);
+  EXPECT_NE(object->accDoDefaultAction(self), S_OK);
+  Pump();
+  EXPECT_EQ(clicks, 1);
+  object->Release();
+}
+
+}  // namespace
