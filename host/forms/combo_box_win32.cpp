@@ -7,6 +7,10 @@ constexpr int kVisibleEntries = 8;
 
 }  // namespace
 
+ComboBox::~ComboBox() {
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
 bool ComboBox::Create(HWND parent, int left, int top, int width, HFONT font) {
   if (hwnd()) return false;
   HWND box = CreateWindowExW(0, L"COMBOBOX", L"",
@@ -18,6 +22,9 @@ bool ComboBox::Create(HWND parent, int left, int top, int width, HFONT font) {
     if (box) DestroyWindow(box);
     return false;
   }
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  if (GetComboBoxInfo(hwnd(), &parts)) field_.Wrap(parts.hwndItem);
   white_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   if (font) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   FitHeight();
@@ -67,6 +74,16 @@ std::optional<AccessibleFacts> ComboBox::KindFacts() const {
   AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_COMBOBOX);
   facts.value = Text();
   facts.text_is_value = true;
+  return facts;
+}
+
+std::optional<AccessibleFacts> ComboBox::Field::KindFacts() const {
+  AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_TEXT);
+  if (const auto box = box_.Facts()) facts.name = box->name;
+  facts.value = box_.Text();
+  facts.text_is_value = true;
+  // It takes the focus for the box, tab stop or not.
+  if (IsWindowEnabled(hwnd())) facts.state = STATE_SYSTEM_FOCUSABLE;
   return facts;
 }
 

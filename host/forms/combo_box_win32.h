@@ -13,7 +13,10 @@ namespace Forms {
 
 class ComboBox : public WindowObject {
  public:
-  ComboBox() = default;
+  ComboBox() : field_(*this) {}
+  // The box goes first, its text field with it.
+  ~ComboBox() override;
+
 
   // At (left, top) of the parent's client area, width pixels wide; its
   // height follows the font (not owned; must outlive the box), and the
@@ -30,10 +33,23 @@ class ComboBox : public WindowObject {
   bool Dropped() const;
 
  private:
+  // The box's text field: a reader that lands in it hears the box's name.
+  class Field final : public WindowObject {
+   public:
+    explicit Field(const ComboBox& box) : box_(box) {}
+    using WindowObject::Wrap;
+
+   private:
+    std::optional<AccessibleFacts> KindFacts() const override;
+    const ComboBox& box_;
+  };
+
   // A combo box whose value is its text; its name is its owner's to give.
   std::optional<AccessibleFacts> KindFacts() const override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void FitHeight();
+
+  Field field_;
 
   HBRUSH white_ = nullptr;  // a stock brush
 };

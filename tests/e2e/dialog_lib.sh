@@ -128,8 +128,7 @@ expect_ini_line() {
 
 # A screen reader's view, through Active Accessibility from another process.
 ACCPROBE="$VELNORA_BUILD/tests/e2e/accprobe.exe"
-# reader_tree: one "class|role|name|value|state|action|shortcut" line a
-# control; the combo box's own text field is the system's and left out.
-reader_tree() { timeout -k 2 20 wine "$ACCPROBE" tree "$DIALOG" 2>/dev/null | tr -d '\r' | tr '\t' '|' | grep -v '^Edit|'; }
+# reader_tree: one "class|role|name|value|state|action|shortcut" line a control.
+reader_tree() { timeout -k 2 20 wine "$ACCPROBE" tree "$DIALOG" 2>/dev/null | tr -d '\r' | tr '\t' '|'; }
 # reader_do NAME: the default action of the control of that name; prints the result in hex.
 reader_do() { timeout -k 2 20 wine "$ACCPROBE" do "$DIALOG" "$1" 2>/dev/null | tr -d '\r'; }

@@ -25,6 +25,7 @@ VelnoraLabel|45|音楽CD||${checks[1]}|Check|Alt+C
 VelnoraImage|40|||00000000||
 VelnoraLabel|45|MP3、WAV||${checks[2]}|Check|Alt+M
 ComboBox|46|曲目をﾘﾋﾟｰﾄ||00000001||
+Edit|42|曲目をﾘﾋﾟｰﾄ||00000001||
 VelnoraLabel|41|曲目をﾘﾋﾟｰﾄ||00000040||
 VelnoraWidget|43|...||$2|Press|
 VelnoraLabel|41|||00000040||
@@ -62,8 +63,12 @@ expect_no_writes
 [ ! -e "$INI_FILE" ] || fail "\"ｷｬﾝｾﾙ\" left a settings file"
 pass "\"ｷｬﾝｾﾙ\" by its default action closes the dialog and writes nothing"
 
-# --- A disabled "..." refuses and opens nothing; "設定" writes the choice.
+# --- Source 1, track 3: the repeat box's value is its text, in the box and
+# its field. A disabled "..." refuses and opens nothing; "設定" writes the choice.
+music_ini 1 3 ""
 open_dialog
+expect_eq "$(reader_tree | grep -E '^(ComboBox|Edit)\|')" "ComboBox|46|曲目をﾘﾋﾟｰﾄ|3|00100004||
+Edit|42|曲目をﾘﾋﾟｰﾄ|3|00100004||" "the repeat box is a focused combo box named by its label, its value its text"
 expect_eq "$(reader_do "...")" 80070005 "the disabled \"...\" refuses its default action"
 sleep 1
 has_window "$CHOOSER" && fail "the disabled \"...\" opened the file chooser"
@@ -72,8 +77,7 @@ reader_do "MP3、WAV" >/dev/null
 wait_until 5 "\"MP3、WAV\" not checked" mp3_checked
 expect_eq "$(reader_do "設定")" 00000000 "\"設定\" takes its default action"
 dialog_closed 10
-expect_confirmed_writes 2 0
-expect_eq "$(od -An -c "$INI_FILE" | tr -s ' \n' ' ')" \
-  "$(printf '[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=\r\n' | iconv -f UTF-8 -t CP932 | od -An -c | tr -s ' \n' ' ')" \
-  "\"設定\" by its default action writes the choice, byte for byte as a click does"
+expect_confirmed_writes 2 3
+expect_ini_line "$KIND_KEY_HEX" 2
+expect_ini_line "$REPEAT_KEY_HEX" 3
 finish
