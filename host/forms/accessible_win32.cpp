@@ -80,24 +80,24 @@ class ClientAccessible final : public IAccessible, public IOleWindow {
 
   // What the window says of itself.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-    if (!IsSelf(child)) return standard_->get_accName(child, out);
-    const auto facts = Facts();
-    return facts ? GiveText(facts->name, out) : CO_E_OBJNOTCONNECTED;
+    return FromFacts(child, out, &IAccessible::get_accName, [](const AccessibleFacts& f, BSTR* o) {
+      return GiveText(f.name, o);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-    if (!IsSelf(child)) return standard_->get_accValue(child, out);
-    const auto facts = Facts();
-    return facts ? GiveText(facts->value, out) : CO_E_OBJNOTCONNECTED;
+    return FromFacts(child, out, &IAccessible::get_accValue, [](const AccessibleFacts& f, BSTR* o) {
+      return GiveText(f.value, o);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-    if (!IsSelf(child)) return standard_->get_accRole(child, out);
-    const auto facts = Facts();
-    return facts ? GiveNumber(facts->role, out) : CO_E_OBJNOTCONNECTED;
+    return FromFacts(child, out, &IAccessible::get_accRole, [](const AccessibleFacts& f, VARIANT* o) {
+      return GiveNumber(f.role, o);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-    if (!IsSelf(child)) return standard_->get_accState(child, out);
-    const auto facts = Facts();
-    return facts ? GiveNumber(facts->state, out) : CO_E_OBJNOTCONNECTED;
+    return FromFacts(child, out, &IAccessible::get_accState, [](const AccessibleFacts& f, VARIANT* o) {
+      return GiveNumber(f.state, o);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
     const auto facts = IsSelf(child) ? Facts() : std::nullopt;
@@ -147,6 +147,16 @@ class ClientAccessible final : public IAccessible, public IOleWindow {
 
  private:
   ~ClientAccessible() { standard_->Release(); }
+
+  // The object itself answers from the window's facts; a child of it, as
+  // the standard object has them, from that object.
+  template <typename Out, typename Give>
+  HRESULT FromFacts(VARIANT child, Out* out, HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*),
+                    Give give) const {
+    if (!IsSelf(child)) return (standard_->*standard)(child, out);
+    const auto facts = Facts();
+    return facts ? give(*facts, out) : CO_E_OBJNOTCONNECTED;
+  }
 
   std::optional<AccessibleFacts> Facts() const {
     const WindowObject* object = WindowObject::FromHandle(window_);

@@ -43,16 +43,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "print_utf8_win32.h"
 
-void Print(const std::wstring& line) {
-  const std::wstring l = line + L"\n";
-  const int n = WideCharToMultiByte(CP_UTF8, 0, l.c_str(), static_cast<int>(l.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, l.c_str(), static_cast<int>(l.size()), out.data(), n, nullptr, nullptr);
-  fwrite(out.data(), 1, out.size(), stdout);
-  fflush(stdout);
-}
+namespace {
 
 std::wstring TextOf(HWND w) {
   wchar_t buf[1024] = {};
