@@ -178,8 +178,7 @@ long WindowState(HWND window) {
   } else if (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) {
     state |= STATE_SYSTEM_FOCUSABLE;
   }
-  HWND focus = GetFocus();
-  if (focus && (focus == window || IsChild(window, focus))) state |= STATE_SYSTEM_FOCUSED;
+  if (GetFocus() == window) state |= STATE_SYSTEM_FOCUSED;
   return state;
 }
 

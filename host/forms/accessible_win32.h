@@ -32,7 +32,7 @@ inline AccessibleFacts FactsOfRole(long role) {
 
 // The states any window shows by itself: unavailable while disabled,
 // invisible while hidden, focusable as an enabled tab stop, focused while it
-// or a child of it has the keyboard focus.
+// has the keyboard focus.
 long WindowState(HWND window);
 
 // A caption as a screen reader says it: "&&" is an ampersand, "&x" is x.

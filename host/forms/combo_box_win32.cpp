@@ -72,6 +72,8 @@ bool ComboBox::Dropped() const { return hwnd() && SendMessageW(hwnd(), CB_GETDRO
 
 std::optional<AccessibleFacts> ComboBox::KindFacts() const {
   AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_COMBOBOX);
+  // The focus is in its text field while the box has it.
+  if (field_.hwnd() && GetFocus() == field_.hwnd()) facts.state = STATE_SYSTEM_FOCUSED;
   facts.value = Text();
   facts.text_is_value = true;
   return facts;

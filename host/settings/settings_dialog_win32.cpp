@@ -177,10 +177,14 @@ void Ondrel_P::BuildControls() {
   DescribeForReaders();
 }
 
-// What the labels, marks and pictures mean, for screen readers: the panel is
-// the music group, each source's label is its radio button, the repeat box
-// is named by its label, the banners are links.
+// What the window, labels, marks and pictures mean, for screen readers: the
+// window is a dialog, the panel the music group, each source's label its
+// radio button, the repeat box is named by its label, the banners are links.
 void Ondrel_P::DescribeForReaders() {
+  Describe = [](Forms::AccessibleFacts& facts) {
+    facts.role = ROLE_SYSTEM_DIALOG;
+    facts.name = kDialogTitle;
+  };
   GFXFrameX1->SetGroupName(lbl15.Text());
   for (int16_t i = 0; i < 3; ++i) {
     lbl_BGM[i].Describe = [i](Forms::AccessibleFacts& facts) {

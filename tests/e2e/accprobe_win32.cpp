@@ -1,7 +1,8 @@
 // accprobe: a screen reader's view of a window from another process, through
 // Microsoft Active Accessibility. Output is UTF-8, one item a line.
 //   accprobe tree <title>         "class<TAB>role<TAB>name<TAB>value<TAB>state<TAB>default action<TAB>shortcut"
-//                                 for each descendant's client object (role in decimal, state in hex)
+//                                 for the window's client object and each descendant's (role in
+//                                 decimal, state in hex)
 //   accprobe do <title> <name>    the default action of the first descendant of that name;
 //                                 prints the result in hex, exit 0 when it was accepted
 #include <windows.h>
@@ -54,8 +55,9 @@ struct Entry {
   IAccessible* object;  // owned; null when the window gave none
 };
 
-std::vector<Entry> Descendants(HWND top) {
-  std::vector<HWND> windows;
+// The window and its descendants, each with its client object.
+std::vector<Entry> Tree(HWND top) {
+  std::vector<HWND> windows{top};
   EnumChildWindows(
       top,
       [](HWND child, LPARAM list) -> BOOL {
@@ -99,7 +101,7 @@ int Run(int argc, wchar_t** argv) {
   const std::wstring cmd = argv[1];
   HWND top = FindWindowW(nullptr, argv[2]);
   if (!top) return 1;
-  std::vector<Entry> entries = Descendants(top);
+  std::vector<Entry> entries = Tree(top);
   int code = 0;
   if (cmd == L"tree") {
     for (const Entry& e : entries) Print(Line(e));

@@ -14,6 +14,7 @@ expected_tree() {
   local checks=(00000000 00000000 00000000)
   checks[$1]=00000010
   cat <<TREE
+VelnoraForm|18|■Velnora■||00000000||
 VelnoraWidget|20|BGM||00000000||
 VelnoraShape|40|||00000000||
 VelnoraShape|40|||00000000||
