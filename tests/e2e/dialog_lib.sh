@@ -126,9 +126,8 @@ expect_ini_line() {
     fail "no line with key $1 and value '$2' in $(ini_hex)"
 }
 
-# A screen reader's view, through Active Accessibility from another process.
-ACCPROBE="$VELNORA_BUILD/tests/e2e/accprobe.exe"
-# reader_tree: one "class|role|name|value|state|action|shortcut" line a control.
-reader_tree() { timeout -k 2 20 wine "$ACCPROBE" tree "$DIALOG" 2>/dev/null | tr -d '\r' | tr '\t' '|'; }
+# A screen reader's view, from another process. reader_tree: one
+# "class|role|name|value|state|action|shortcut" line a control.
+reader_tree() { probe reader "$DIALOG" | tr -d '\r' | tr '\t' '|'; }
 # reader_do NAME: the default action of the control of that name; prints the result in hex.
-reader_do() { timeout -k 2 20 wine "$ACCPROBE" do "$DIALOG" "$1" 2>/dev/null | tr -d '\r'; }
+reader_do() { probe readerdo "$DIALOG" "$1" | tr -d '\r'; }

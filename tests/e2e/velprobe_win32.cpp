@@ -33,9 +33,16 @@
 //   velprobe stale                        the handle of a window that no longer exists
 //   velprobe displaychange                sends every top-level window WM_DISPLAYCHANGE, as after a
 //                                         change of the desk's monitors
+//   velprobe reader <title>               what a screen reader hears of the window and each descendant
+//                                         (Active Accessibility, client objects): "class<TAB>role<TAB>
+//                                         name<TAB>value<TAB>state<TAB>default action<TAB>shortcut",
+//                                         role in decimal, state in hex
+//   velprobe readerdo <title> <name>      a screen reader's default action on the first of that name;
+//                                         prints its result in hex, exit 0 when accepted
 #include <windows.h>
 
 #include <fcntl.h>
+#include <oleacc.h>
 #include <io.h>
 
 #include <cstdio>
@@ -43,9 +50,16 @@
 #include <string>
 #include <vector>
 
-#include "print_utf8_win32.h"
-
 namespace {
+
+void Print(const std::wstring& line) {
+  const std::wstring l = line + L"\n";
+  const int n = WideCharToMultiByte(CP_UTF8, 0, l.c_str(), static_cast<int>(l.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, l.c_str(), static_cast<int>(l.size()), out.data(), n, nullptr, nullptr);
+  fwrite(out.data(), 1, out.size(), stdout);
+  fflush(stdout);
+}
 
 std::wstring TextOf(HWND w) {
   wchar_t buf[1024] = {};
@@ -229,6 +243,88 @@ int Children(HWND parent) {
 
 HWND HandleArg(const wchar_t* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(text))); }
 
+std::wstring Hex(unsigned long value) {
+  wchar_t text[16];
+  swprintf(text, 16, L"%08lX", value);
+  return text;
+}
+
+// A screen reader's view of one window: its client object, asked across processes.
+class ReaderView {
+ public:
+  explicit ReaderView(HWND w) : window_(w) {
+    self_.vt = VT_I4;
+    self_.lVal = CHILDID_SELF;
+    if (FAILED(AccessibleObjectFromWindow(w, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object_)))) {
+      object_ = nullptr;
+    }
+  }
+  ~ReaderView() {
+    if (object_) object_->Release();
+  }
+  std::wstring Name() const { return Text(&IAccessible::get_accName); }
+  std::wstring Line() const {
+    std::wstring line = ClassOf(window_);
+    if (!object_) return line + L"\t-";
+    return line + L"\t" + std::to_wstring(Number(&IAccessible::get_accRole)) + L"\t" + Name() + L"\t" +
+           Text(&IAccessible::get_accValue) + L"\t" + Hex(static_cast<unsigned long>(Number(&IAccessible::get_accState))) +
+           L"\t" + Text(&IAccessible::get_accDefaultAction) + L"\t" + Text(&IAccessible::get_accKeyboardShortcut);
+  }
+  HRESULT DoDefault() const { return object_ ? object_->accDoDefaultAction(self_) : E_FAIL; }
+
+ private:
+  std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const {
+    BSTR text = nullptr;
+    std::wstring out;
+    if (object_ && (object_->*get)(self_, &text) == S_OK && text) out.assign(text, SysStringLen(text));
+    SysFreeString(text);
+    return out;
+  }
+  long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) const {
+    VARIANT out;
+    VariantInit(&out);
+    const long value = SUCCEEDED((object_->*get)(self_, &out)) && out.vt == VT_I4 ? out.lVal : -1;
+    VariantClear(&out);
+    return value;
+  }
+
+  HWND window_;
+  IAccessible* object_ = nullptr;
+  VARIANT self_{};
+};
+
+// The window and its descendants, in the order the system lists them.
+std::vector<HWND> WindowTree(HWND w) {
+  std::vector<HWND> windows{w};
+  EnumChildWindows(
+      w,
+      [](HWND child, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+int Reader(HWND w, const wchar_t* name) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  int code = name ? 2 : 0;
+  for (HWND each : WindowTree(w)) {
+    const ReaderView view(each);
+    if (!name) {
+      Print(view.Line());
+    } else if (view.Name() == name) {
+      const HRESULT result = view.DoDefault();
+      Print(Hex(static_cast<unsigned long>(result)));
+      code = result == S_OK ? 0 : 1;
+      break;
+    }
+  }
+  CoUninitialize();
+  return code;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -327,5 +423,7 @@ int wmain(int argc, wchar_t** argv) {
     return sent ? 0 : 1;
   }
   if (cmd == L"click" && argc > 3) return Click(w, argv[3]);
+  if (cmd == L"reader") return Reader(w, nullptr);
+  if (cmd == L"readerdo" && argc > 3) return Reader(w, argv[3]);
   return 2;
 }

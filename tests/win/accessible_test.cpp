@@ -1,9 +1,6 @@
-// Screen readers and the runtime's controls, in-process: the events a reader
-// follows name the control that changed, and a default action behaves as a
-// click does, never while the control is disabled.
+// The events a screen reader follows the runtime's controls by, in-process:
+// each names the control that changed.
 #include <windows.h>
-
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -33,7 +30,6 @@ class Reader : public testing::Test {
  protected:
   Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 153, 73}) {
     button.ReadProperties(Forms::PropertyBag{});  // "&OK", enabled
-    button.Click = [this] { ++clicks; };
     label.Create(form.hwnd(), RECT{40, 100, 0, 0}, Forms::LabelLook{}, L"なし");
     combo.Create(form.hwnd(), 40, 130, 60, nullptr);
     Pump();
@@ -65,7 +61,6 @@ class Reader : public testing::Test {
   Widgets::ccXPButton button;
   Forms::Label label;
   Forms::ComboBox combo;
-  int clicks = 0;
 };
 
 TEST_F(Reader, FocusStateNameAndValueChangesAreAnnouncedForTheControlThatChanged) {
@@ -86,31 +81,6 @@ TEST_F(Reader, FocusStateNameAndValueChangesAreAnnouncedForTheControlThatChanged
        label.hwnd()},
   };
   for (const Case& c : cases) EXPECT_TRUE(Has(EventsOf(c.change), c.event, c.window)) << c.what;
-}
-
-TEST_F(Reader, DefaultActionClicksOnceFromTheMessageLoopAndIsRefusedWhileDisabled) {
-  IAccessible* object = nullptr;
-  ASSERT_EQ(AccessibleObjectFromWindow(button.hWnd(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                       reinterpret_cast<void**>(&object)),
-            S_OK);
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  EXPECT_EQ(object->get_accName(self, &name), S_OK);
-  EXPECT_STREQ(name, L"OK");  // without the access key's ampersand
-  SysFreeString(name);
-
-  EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
-  EXPECT_EQ(clicks, 0) << "the click waits for the message loop";
-  Pump();
-  EXPECT_EQ(clicks, 1);
-
-  button.SetEnabled(false);
-  EXPECT_NE(object->accDoDefaultAction(self), S_OK);
-  Pump();
-  EXPECT_EQ(clicks, 1);
-  object->Release();
 }
 
 }  // namespace
