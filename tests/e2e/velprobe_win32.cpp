@@ -33,6 +33,10 @@
 //   velprobe stale                        the handle of a window that no longer exists
 //   velprobe displaychange                sends every top-level window WM_DISPLAYCHANGE, as after a
 //                                         change of the desk's monitors
+//   velprobe fits <title> <points> [face] measures the text of every label and button of the window in
+//                                         that font (default: the system's message font) at 100, 150
+//                                         and 200 %, and prints "class<TAB>text<TAB>percent<TAB>needed
+//                                         room" for each that is wider than its control; exit 1 if any
 #include <windows.h>
 
 #include <fcntl.h>
@@ -234,6 +238,56 @@ int Children(HWND parent) {
   return 0;
 }
 
+// Text wider than its control at a display scale: what GDI scaling draws
+// there is the text at the scaled font in the scaled control, so hinting
+// may make it wider than the 100 % text times the scale. Buttons draw
+// their caption 3 pixels inside each edge; "&" marks an access key.
+int Fits(HWND w, double points, const wchar_t* face) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!face) {
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 2;
+    face = metrics.lfMessageFont.lfFaceName;
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return 2;
+  int misfits = 0;
+  for (int percent : {100, 150, 200}) {
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(points * 96 * percent / 100 / 72 + 0.5);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+    HFONT font = CreateFontIndirectW(&lf);
+    if (!font) return 2;
+    HGDIOBJ old = SelectObject(dc, font);
+    struct Walk { HWND top; HDC dc; int percent; int* misfits; } walk{w, dc, percent, &misfits};
+    EnumChildWindows(
+        w,
+        [](HWND child, LPARAM p) -> BOOL {
+          auto* walk = reinterpret_cast<Walk*>(p);
+          const std::wstring cls = ClassOf(child), text = TextOf(child);
+          if (text.empty() || (cls != L"VelnoraLabel" && cls != L"VelnoraWidget")) return TRUE;
+          RECT extent{0, 0, 0, 0};
+          DrawTextW(walk->dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
+          RECT r{};
+          GetWindowRect(child, &r);
+          const int room = (r.right - r.left - (cls == L"VelnoraWidget" ? 6 : 0)) * walk->percent / 100;
+          if (extent.right > room) {
+            Print(cls + L"\t" + text + L"\t" + std::to_wstring(walk->percent) + L"\t" +
+                  std::to_wstring(extent.right) + L" " + std::to_wstring(room));
+            ++*walk->misfits;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
+  return misfits ? 1 : 0;
+}
+
 HWND HandleArg(const wchar_t* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(text))); }
 
 }  // namespace
@@ -334,5 +388,6 @@ int wmain(int argc, wchar_t** argv) {
     return sent ? 0 : 1;
   }
   if (cmd == L"click" && argc > 3) return Click(w, argv[3]);
+  if (cmd == L"fits" && argc > 3) return Fits(w, _wtof(argv[3]), argc > 4 ? argv[4] : nullptr);
   return 2;
 }
