@@ -57,7 +57,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 constexpr float kFontPoints = 9.75f;  // 13 pixels at 96 dots per inch, in every language
 constexpr int kRepeatBoxLeft = 96;  // in the frame, unless the CD label reaches further
-constexpr int kLabelGap = 6;        // between the CD label and the repeat box
+constexpr int kLabelGap = 4;        // at least, between the CD label and the repeat box
 
 // The face of the texts' language at the dialog's size; where the texts
 // name none, the system's message font (Segoe UI on current Windows).
