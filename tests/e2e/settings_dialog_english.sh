@@ -11,8 +11,13 @@ VERSION=$(sed -n 's/^#define VELNORA_VERSION_TEXT "\(.*\)"$/\1/p' "$VELNORA_BUIL
 
 MUSIC_DIR="$WINEPREFIX/drive_c/velnora_dlg/音楽"
 rm -rf "$WINEPREFIX/drive_c/velnora_dlg"; mkdir -p "$MUSIC_DIR"
-sox -n -r 22050 -c 1 "$MUSIC_DIR/夜の 曲.wav" synth 0.5 sine 660 2>/dev/null || fail "sox could not make a WAV"
+for song in "$MUSIC_DIR/夜の 曲.wav" "$MUSIC_DIR/../night song.wav"; do
+  sox -n -r 22050 -c 1 "$song" synth 0.5 sine 660 2>/dev/null || fail "sox could not make a WAV"
+done
 SONG_WIN='C:\velnora_dlg\音楽\夜の 曲.wav'
+# An English user's file for the screenshot: the test prefix links no
+# Japanese face to the system's message font as Windows does.
+ENGLISH_SONG_WIN='C:\velnora_dlg\night song.wav'
 
 # Without the renderer the one message is English too.
 ALONE_DIR="$WINEPREFIX/drive_c/velnora_alone"
@@ -26,11 +31,11 @@ wait_exit "$LAST_PID" 10
 pass "the missing-renderer message is English"
 
 # The words, in the Japanese dialog's order; the repeat box right of "Audio CD".
-music_ini 2 0 "$SONG_WIN"
+music_ini 2 0 "$ENGLISH_SONG_WIN"
 LC_ALL=$ENGLISH open_dialog
 layout=$(probe layout "$DIALOG")
 expect_eq "$(awk -F'\t' '$2 != "" && $1 != "Edit" { printf "%s|", $2 }' <<<"$layout")" \
-  "Music|&None|Audio &CD|&MP3 or WAV file|&Repeat track|...|$SONG_WIN|OK|Cancel|Velnora $VERSION  © Velnora Project|" \
+  "Music|&None|Audio &CD|&MP3 or WAV file|&Repeat track|...|$ENGLISH_SONG_WIN|OK|Cancel|Velnora $VERSION  © Velnora Project|" \
   "the dialog's texts are English"
 read -r cd_right box_left <<<"$(awk -F'\t' '$2 == "Audio &CD" { split($3, r, " "); right = r[1] + r[3] }
   $1 == "ComboBox" { split($3, b, " "); print right, b[1] }' <<<"$layout")"
