@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The settings dialog where Windows speaks English (its UI language and code
 # page 1252 come from the process's locale): English words and access keys,
-# every text fitting its control at 100, 150 and 200 %, and the settings
-# file written byte for byte as the Japanese dialog writes it for the same
-# choices. Keeps a screenshot of the English dialog for the README.
+# every text fitting its control at 100, 150 and 200 %, an English file
+# chooser, and the settings file written byte for byte as the Japanese
+# dialog writes it for the same choices. Keeps a screenshot of the English
+# dialog for the README.
 . "$VELNORA_SOURCE/tests/e2e/lib.sh"
 . "$VELNORA_SOURCE/tests/e2e/dialog_lib.sh"
 ENGLISH=en_US.UTF-8
@@ -47,6 +48,13 @@ pointer_away; sleep 0.3
 read -r wx wy ww wh <<<"$(window_rect "$DIALOG")"
 import -window root -crop "${ww}x${wh}+${wx}+${wy}" +repage "$SCENARIO_TMP/dialog-en.png"
 keep_screenshot dialog-en "$SCENARIO_TMP/dialog-en.png"
+click_file_button
+wait_window "Open Music File" 15
+window_texts "Open Music File" | grep -q -x -F "ComboBox	Music files (MP3, WAV)" ||
+  fail "the file chooser's filter was not English: $(window_texts "Open Music File")"
+send_key Escape
+wait_no_window "Open Music File" 10
+pass "the file chooser's title and filter are English"
 click_cancel
 dialog_closed
 expect_no_writes
