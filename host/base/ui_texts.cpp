@@ -7,21 +7,23 @@
 namespace Ondrel_B {
 namespace {
 
+// The maker and the version the program's resources carry.
 #define VELNORA_CREDIT L"Velnora " VELNORA_VERSION_TEXT L"  © Velnora Project"
 
+// In the order of UiTexts.
 constexpr UiTexts kJapanese{
     L"ＭＳ Ｐゴシック",
     128,  // SHIFTJIS_CHARSET
-    L"BGM",
-    {L"なし", L"音楽CD", L"MP3、WAV"},
-    L"曲目をﾘﾋﾟｰﾄ",
-    L"...",
-    L"設定",
-    L"ｷｬﾝｾﾙ",
-    L"Velnora ホームページ",
+    L"BGM",                              // music_heading
+    {L"なし", L"音楽CD", L"MP3、WAV"},  // sources
+    L"曲目をﾘﾋﾟｰﾄ",                      // repeat_track
+    L"...",                              // choose_file
+    L"設定",                             // set
+    L"ｷｬﾝｾﾙ",                            // cancel
+    L"Velnora ホームページ",             // home_page_link
     VELNORA_CREDIT,
-    L"ﾌｧｲﾙを開く",
-    L"BGMﾌｧｲﾙ (MP3 WAV)",
+    L"ﾌｧｲﾙを開く",                       // chooser_title
+    L"BGMﾌｧｲﾙ (MP3 WAV)",                // chooser_filter
     L"Velnora.dll が同じﾌｫﾙﾀﾞ内に見つかりません！",
 };
 

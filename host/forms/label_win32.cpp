@@ -27,6 +27,13 @@ UINT Label::TextFormat() const {
   return format;
 }
 
+RECT Label::ExtentIn(HDC dc, HFONT font) const {
+  RECT extent{0, 0, 0, 0};
+  ScopedSelect selected(dc, font);
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
+  return extent;
+}
+
 // The text's width in the label's font at percent of its size, in pixels of
 // 100 %, rounded up; 0 where that font cannot be made.
 LONG Label::WidthAtScale(HDC dc, int percent) const {
@@ -35,10 +42,7 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
   lf.lfHeight = MulDiv(lf.lfHeight, percent, 100);
   const GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
   if (!scaled) return 0;
-  RECT extent{0, 0, 0, 0};
-  ScopedSelect font(dc, scaled.get());
-  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
-  return (extent.right * 100 + percent - 1) / percent;
+  return (ExtentIn(dc, scaled.get()).right * 100 + percent - 1) / percent;
 }
 
 // Where GDI scaling draws the label at 150 or 200 %, the scaled font's
@@ -47,11 +51,7 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
 void Label::FitToText() {
   HDC screen = GetDC(hwnd());
   if (!screen) return;
-  RECT extent{0, 0, 0, 0};
-  {
-    ScopedSelect font(screen, look_.font);
-    DrawTextW(screen, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
-  }
+  RECT extent = ExtentIn(screen, look_.font);
   for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen, percent));
   ReleaseDC(hwnd(), screen);
   const int edge = look_.border ? 2 : 0;

@@ -33,6 +33,7 @@ class Label : public BackdropControl {
 
  private:
   void PaintOver(HDC dc, const RECT& area) const override;
+  RECT ExtentIn(HDC dc, HFONT font) const;
   LONG WidthAtScale(HDC dc, int percent) const;
   void FitToText();
   UINT TextFormat() const;
