@@ -245,42 +245,39 @@ int Children(HWND parent) {
 int Fits(HWND w, double points, const wchar_t* face) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (!face) {
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 2;
-    face = metrics.lfMessageFont.lfFaceName;
-  }
+  if (!face && !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 2;
+  if (!face) face = metrics.lfMessageFont.lfFaceName;
+  struct Text { std::wstring cls, text; int room; };
+  std::vector<Text> texts;
+  EnumChildWindows(
+      w,
+      [](HWND child, LPARAM p) -> BOOL {
+        const std::wstring cls = ClassOf(child), text = TextOf(child);
+        RECT r{};
+        if (!text.empty() && (cls == L"VelnoraLabel" || cls == L"VelnoraWidget") && GetWindowRect(child, &r)) {
+          const int inset = cls == L"VelnoraWidget" ? 6 : 0;
+          reinterpret_cast<std::vector<Text>*>(p)->push_back({cls, text, static_cast<int>(r.right - r.left) - inset});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
   HDC dc = CreateCompatibleDC(nullptr);
-  if (!dc) return 2;
   int misfits = 0;
   for (int percent : {100, 150, 200}) {
     LOGFONTW lf{};
     lf.lfHeight = -static_cast<LONG>(points * 96 * percent / 100 / 72 + 0.5);
-    lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
     HFONT font = CreateFontIndirectW(&lf);
-    if (!font) return 2;
     HGDIOBJ old = SelectObject(dc, font);
-    struct Walk { HWND top; HDC dc; int percent; int* misfits; } walk{w, dc, percent, &misfits};
-    EnumChildWindows(
-        w,
-        [](HWND child, LPARAM p) -> BOOL {
-          auto* walk = reinterpret_cast<Walk*>(p);
-          const std::wstring cls = ClassOf(child), text = TextOf(child);
-          if (text.empty() || (cls != L"VelnoraLabel" && cls != L"VelnoraWidget")) return TRUE;
-          RECT extent{0, 0, 0, 0};
-          DrawTextW(walk->dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-          RECT r{};
-          GetWindowRect(child, &r);
-          const int room = (r.right - r.left - (cls == L"VelnoraWidget" ? 6 : 0)) * walk->percent / 100;
-          if (extent.right > room) {
-            Print(cls + L"\t" + text + L"\t" + std::to_wstring(walk->percent) + L"\t" +
-                  std::to_wstring(extent.right) + L" " + std::to_wstring(room));
-            ++*walk->misfits;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&walk));
+    for (const Text& t : texts) {
+      RECT extent{0, 0, 0, 0};
+      DrawTextW(dc, t.text.c_str(), static_cast<int>(t.text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
+      if (extent.right <= t.room * percent / 100) continue;
+      Print(t.cls + L"\t" + t.text + L"\t" + std::to_wstring(percent) + L"\t" + std::to_wstring(extent.right) + L" " +
+            std::to_wstring(t.room * percent / 100));
+      ++misfits;
+    }
     SelectObject(dc, old);
     DeleteObject(font);
   }
