@@ -48,9 +48,12 @@ fi
 
 # Wine takes code page 932 from LC_ALL=ja_JP.UTF-8 by name alone, but it can
 # only map Japanese file names to Unix ones when that locale really exists.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "install-deps: generating the ja_JP.UTF-8 locale"
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
-  locale-gen >/dev/null
-fi
+# en_US.UTF-8 is a Western Windows: code page 1252 and an English UI language.
+for locale_name in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$locale_name\.utf-\?8$"; then
+    echo "install-deps: generating the $locale_name.UTF-8 locale"
+    grep -q "^$locale_name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$locale_name.UTF-8 UTF-8" >> /etc/locale.gen
+    locale-gen >/dev/null
+  fi
+done
 echo "install-deps: ready"

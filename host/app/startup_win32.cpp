@@ -6,6 +6,7 @@
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
+#include "host/base/ui_texts.h"
 #include "host/preview/preview_form_win32.h"
 #include "host/session/desk_monitors_win32.h"
 #include "host/session/monitor_layout.h"
@@ -18,8 +19,13 @@
 namespace Ondrel_B {
 namespace {
 
-constexpr const wchar_t* kMissingRendererText = L"Velnora.dll が同じﾌｫﾙﾀﾞ内に見つかりません！";
 constexpr const wchar_t* kAppTitle = L"Velnora(ScreenSaver)";
+
+// The one choice of language: Japanese where the user's Windows speaks it, else English.
+const UiTexts& TextsOfUser() {
+  const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+  return TextsFor(japanese ? Language::Japanese : Language::English);
+}
 
 bool AnotherInstanceIsOpen() {
   // By title alone; FindWindow also sees hidden windows.
@@ -63,6 +69,7 @@ StartupResult Startup() {
   if (AnotherInstanceIsOpen()) return StartupResult::End;
 
   SharedState& s = Shared();
+  const UiTexts& texts = TextsOfUser();
   const std::wstring args = ArgumentText(GetCommandLineW());
   s.ModeLetter = ModeLetterOf(args);
 
@@ -74,13 +81,13 @@ StartupResult Startup() {
   LoadBgmSettings();
 
   if (!FileExists(RendererPath())) {
-    MessageBoxW(nullptr, kMissingRendererText, kAppTitle, MB_OK);
+    MessageBoxW(nullptr, texts.missing_renderer, kAppTitle, MB_OK);
     return StartupResult::End;
   }
 
   // The settings dialog, without an owner; whatever follows the letter is ignored.
   if (s.ModeLetter == L'C') {
-    ShowSettingsDialog();
+    ShowSettingsDialog(texts);
     return StartupResult::End;
   }
 

@@ -1,5 +1,7 @@
 #include "host/forms/label_win32.h"
 
+#include <algorithm>
+
 #include "host/forms/gdi_win32.h"
 
 namespace Forms {
@@ -27,20 +29,37 @@ std::optional<AccessibleFacts> Label::KindFacts() const {
 }
 
 UINT Label::TextFormat() const {
-  // File names may hold "&": no access-key underlines.
-  UINT format = DT_NOPREFIX | (look_.centred ? DT_CENTER : DT_LEFT);
+  UINT format = (look_.access_key ? 0 : DT_NOPREFIX) | (look_.centred ? DT_CENTER : DT_LEFT);
   format |= look_.auto_size ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
   return format;
 }
 
+RECT Label::ExtentIn(HDC dc, HFONT font) const {
+  RECT extent{0, 0, 0, 0};
+  ScopedSelect selected(dc, font);
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
+  return extent;
+}
+
+// The text's width in the label's font at percent of its size, in pixels of
+// 100 %, rounded up; 0 where that font cannot be made.
+LONG Label::WidthAtScale(HDC dc, int percent) const {
+  LOGFONTW lf{};
+  if (!GetObjectW(look_.font, sizeof lf, &lf)) return 0;
+  lf.lfHeight = MulDiv(lf.lfHeight, percent, 100);
+  const GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
+  if (!scaled) return 0;
+  return (ExtentIn(dc, scaled.get()).right * 100 + percent - 1) / percent;
+}
+
+// Where GDI scaling draws the label at 150 or 200 %, the scaled font's
+// hinting may make the text a few pixels wider than the 100 % text scaled:
+// the label is as wide as the widest of the three.
 void Label::FitToText() {
   HDC screen = GetDC(hwnd());
   if (!screen) return;
-  RECT extent{0, 0, 0, 0};
-  {
-    ScopedSelect font(screen, look_.font);
-    DrawTextW(screen, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
-  }
+  RECT extent = ExtentIn(screen, look_.font);
+  for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen, percent));
   ReleaseDC(hwnd(), screen);
   const int edge = look_.border ? 2 : 0;
   SetWindowPos(hwnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,

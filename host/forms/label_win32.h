@@ -1,5 +1,6 @@
 // A label: a line (or a wrapped block) of text on a transparent background,
-// optionally sized to its text, centred, or framed by a single sunken line.
+// optionally sized to its text, centred, framed by a single sunken line, or
+// with its access key underlined.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +14,10 @@ namespace Forms {
 struct LabelLook {
   HFONT font = nullptr;  // not owned; must outlive the label
   COLORREF fore = 0x000000;
-  bool auto_size = false;  // the label takes the size of its text
+  bool auto_size = false;  // the label takes the size of its text, at 100, 150 and 200 %
   bool centred = false;
   bool border = false;  // a single sunken line around it
+  bool access_key = false;  // "&" underlines the next letter (file names keep it off)
 };
 
 class Label : public BackdropControl {
@@ -33,6 +35,8 @@ class Label : public BackdropControl {
   // Static text, its text as its name.
   std::optional<AccessibleFacts> KindFacts() const override;
   void PaintOver(HDC dc, const RECT& area) const override;
+  RECT ExtentIn(HDC dc, HFONT font) const;
+  LONG WidthAtScale(HDC dc, int percent) const;
   void FitToText();
   UINT TextFormat() const;
 

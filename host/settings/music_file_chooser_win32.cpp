@@ -8,9 +8,7 @@
 namespace Ondrel_B {
 namespace {
 
-// One entry, its description and its patterns; the list ends with an empty entry.
-constexpr wchar_t kFilter[] = L"BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
-constexpr wchar_t kTitle[] = L"ﾌｧｲﾙを開く";
+constexpr wchar_t kPatterns[] = L"*.MP3;*.WAV";
 constexpr DWORD kBufferChars = 255;
 
 // The short (8.3) form of an existing file's path; empty where there is none.
@@ -22,19 +20,22 @@ std::wstring ShortPathOf(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder) {
+std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder, const UiTexts& texts) {
+  // One entry, its description and its patterns; the list ends with an empty entry.
+  std::wstring filter = texts.chooser_filter;
+  filter.append(1, L'\0').append(kPatterns).append(1, L'\0');
   wchar_t file[kBufferChars] = {};  // empty: the current file is not preselected
   wchar_t file_title[kBufferChars] = {};
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = kFilter;
+  ofn.lpstrFilter = filter.c_str();
   ofn.lpstrFile = file;
   ofn.nMaxFile = kBufferChars;
   ofn.lpstrFileTitle = file_title;
   ofn.nMaxFileTitle = kBufferChars;
   ofn.lpstrInitialDir = folder.c_str();
-  ofn.lpstrTitle = kTitle;
+  ofn.lpstrTitle = texts.chooser_title;
   ofn.Flags = 0;  // a name that does not exist may be typed in and is taken
   if (!GetOpenFileNameW(&ofn)) return std::nullopt;
   const std::wstring chosen(file);

@@ -1,6 +1,7 @@
 // Ondrel_P: the settings dialog titled "■Velnora■". The user chooses the
 // music source, the CD track to repeat and the music file; "設定" writes
 // them to the settings file, "ｷｬﾝｾﾙ" and the close button write nothing.
+// Its words are those of the texts it is shown with (ui_texts.cpp).
 // Every handler step that fails is skipped and the next one runs.
 #include "host/settings/settings_dialog_win32.h"
 
@@ -8,6 +9,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -40,9 +42,9 @@
 #include "host/settings/number_text.h"
 #include "host/settings/repeat_text.h"
 #include "host/settings/zoom_win32.h"
+#include "host/widgets/button_look.h"
 #include "host/widgets/cc_xp_button_win32.h"
 #include "host/widgets/gfx_frame_x_win32.h"
-#include "velnora_version.h"
 
 namespace Ondrel_B {
 namespace {
@@ -54,11 +56,29 @@ constexpr COLORREF kBackground = 0x00E0E0E0;
 constexpr int kClientWidth = 522, kClientHeight = 265;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
-const Forms::FontDesc kFont{L"ＭＳ Ｐゴシック", 9.75f, 400, 128};
-// What screen readers call the banners, which open the home page.
-constexpr wchar_t kHomePageLink[] = L"Velnora ホームページ";
-// The maker and the version the program's resources carry.
-constexpr wchar_t kCredit[] = L"Velnora " VELNORA_VERSION_TEXT L"  © Velnora Project";
+constexpr float kFontPoints = 9.75f;  // 13 pixels at 96 dots per inch, in every language
+constexpr int kRepeatBoxLeft = 96;  // in the frame, unless the CD label reaches further
+constexpr int kLabelGap = 4;        // at least, between the CD label and the repeat box
+
+// The face of the texts' language at the dialog's size; where the texts
+// name none, the system's message font (Segoe UI on current Windows).
+Forms::FontDesc DialogFont(const UiTexts& texts) {
+  if (texts.font_face) return Forms::FontDesc{texts.font_face, kFontPoints, 400, texts.font_charset};
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  const bool known = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  // "MS Shell Dlg 2" is the system's own name for its dialog face.
+  return Forms::FontDesc{known ? metrics.lfMessageFont.lfFaceName : L"MS Shell Dlg 2", kFontPoints, 400,
+                         texts.font_charset};
+}
+
+// The right edge of a child window, in its parent's client pixels.
+int RightOf(HWND child) {
+  RECT r{};
+  if (!GetWindowRect(child, &r)) return 0;
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r.right;
+}
 
 RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
@@ -72,18 +92,18 @@ Forms::FormLook DialogLook() {
 
 // The three source choices: a mark and a label each, by index (the stored
 // source); on screen the rows run CD, none, file. The key chooses it from the
-// keyboard (N for none, C for CD, M for MP3).
+// keyboard (N for none, C for CD, M for MP3) whatever the language.
 struct ChoiceRow {
   int top;
-  const wchar_t* text;
   wchar_t key;
 };
-constexpr std::array<ChoiceRow, 3> kChoiceRows{
-    {{72, L"なし", L'N'}, {52, L"音楽CD", L'C'}, {92, L"MP3、WAV", L'M'}}};
+constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L'N'}, {52, L'C'}, {92, L'M'}}};
 
 class Ondrel_P final : public Forms::Form {
  public:
-  Ondrel_P() : Form(DialogLook()) {}
+  explicit Ondrel_P(const UiTexts& texts)
+      : Form(DialogLook()), texts_(texts), font_desc_(DialogFont(texts)),
+        repeat_key_(AsciiUpper(Widgets::AccessKeyOf(texts.repeat_track))) {}
 
   bool PreTranslate(MSG& msg) override;
 
@@ -114,6 +134,9 @@ class Ondrel_P final : public Forms::Form {
   void OnTimer1();
 
   // Declared first, gone last: what the controls show.
+  const UiTexts& texts_;
+  const Forms::FontDesc font_desc_;
+  const wchar_t repeat_key_;  // the access key of the repeat box's label; 0 if none
   DialogPictures pictures_;
   Forms::GdiObject<HFONT> font_;
   Forms::ControlList controls_;
@@ -146,7 +169,7 @@ std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND contai
   auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds);
   Forms::PropertyBag bag;
   bag.Write(Widgets::kCaption, caption, std::wstring(Widgets::kDefaultCaption));
-  bag.Write(Widgets::kFont, kFont, std::wstring(L"Verdana"));
+  bag.Write(Widgets::kFont, font_desc_, std::wstring(L"Verdana"));
   button->ReadProperties(bag);
   controls_.Add(button.get());
   return button;
@@ -154,7 +177,7 @@ std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND contai
 
 void Ondrel_P::BuildControls() {
   pictures_.Load();
-  font_.reset(Widgets::CreateFontFor(kFont));
+  font_.reset(Widgets::CreateFontFor(font_desc_));
   if (pictures_.icon) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon));
   if (pictures_.small_icon) {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.small_icon));
@@ -197,9 +220,9 @@ void Ondrel_P::DescribeForReaders() {
   }
   BGM_Repeat.Describe = [this](Forms::AccessibleFacts& facts) { facts.name = Forms::WithoutAccessKeys(lbl14.Text()); };
   for (Forms::PictureBox& banner : Pic_m) {
-    banner.Describe = [](Forms::AccessibleFacts& facts) {
+    banner.Describe = [this](Forms::AccessibleFacts& facts) {
       facts.role = ROLE_SYSTEM_LINK;
-      facts.name = kHomePageLink;
+      facts.name = texts_.home_page_link;
       facts.value = kMakerPage;
       facts.state = STATE_SYSTEM_LINKED;
       facts.default_action = L"Jump";
@@ -215,20 +238,23 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
   Forms::LabelLook look{font_.get()};
   Forms::LabelLook centred = look;
   centred.centred = true;
-  lbl15.Create(frame, At(20, 20, 111, 13), centred, L"BGM");
+  lbl15.Create(frame, At(20, 20, 111, 13), centred, texts_.music_heading);
 
   Forms::LabelLook sized = look;
   sized.auto_size = true;
+  sized.access_key = true;
   for (int16_t i = 0; i < 3; ++i) {
     Img_BGM[i].Create(frame, At(28, kChoiceRows[i].top, 13, 13));
-    lbl_BGM[i].Create(frame, At(44, kChoiceRows[i].top, 0, 0), sized, kChoiceRows[i].text);
+    lbl_BGM[i].Create(frame, At(44, kChoiceRows[i].top, 0, 0), sized, texts_.sources[i]);
     Img_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
     lbl_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
   }
-  BGM_Repeat.Create(frame, 96, 48, 41, font_.get());
-  lbl14.Create(frame, At(140, 52, 0, 0), sized, L"曲目をﾘﾋﾟｰﾄ");
+  // The repeat box and its label follow a CD label longer than the Japanese one.
+  const int box_left = std::max(kRepeatBoxLeft, RightOf(lbl_BGM[kBgmCd].hwnd()) + kLabelGap);
+  BGM_Repeat.Create(frame, box_left, 48, 41, font_.get());
+  lbl14.Create(frame, At(box_left + 44, 52, 0, 0), sized, texts_.repeat_track);
 
-  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), L"...");
+  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), texts_.choose_file);
   Cmd_File->Click = [this] { OnFileClick(); };
   Forms::LabelLook framed = look;
   framed.border = true;
@@ -239,10 +265,10 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
 }
 
 void Ondrel_P::BuildFormControls() {
-  Cmd_Set = NewButton(L"Cmd_Set", hwnd(), At(144, 192, 113, 33), L"設定");
+  Cmd_Set = NewButton(L"Cmd_Set", hwnd(), At(144, 192, 113, 33), texts_.set);
   set_site_ = sites_.back().get();
   Cmd_Set->Click = [this] { OnSetClick(); };
-  Cmd_Can = NewButton(L"Cmd_Can", hwnd(), At(260, 192, 113, 33), L"ｷｬﾝｾﾙ");
+  Cmd_Can = NewButton(L"Cmd_Can", hwnd(), At(260, 192, 113, 33), texts_.cancel);
   Cmd_Can->Click = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
   // Enter clicks "設定" unless another button has the focus; Escape clicks "ｷｬﾝｾﾙ".
   Forms::SetDefaultWidget(Cmd_Set->hWnd(), true);
@@ -263,7 +289,7 @@ void Ondrel_P::BuildFormControls() {
 
   Forms::LabelLook credit{font_.get()};
   credit.auto_size = true;
-  lbl7.Create(hwnd(), At(172, 232, 0, 0), credit, kCredit);
+  lbl7.Create(hwnd(), At(172, 232, 0, 0), credit, texts_.credit);
 }
 
 // "設定" shows as the default button while no other button has the focus.
@@ -369,12 +395,15 @@ bool Ondrel_P::OnChoiceKey(const MSG& msg) {
     ChooseWithoutPointer(i);
     return true;
   }
-  return false;
+  // The repeat box's label, where its text shows an access key, leads to the box.
+  if (key != repeat_key_ || !repeat_key_ || !BGM_Repeat.Enabled()) return false;
+  SetFocus(BGM_Repeat.hwnd());
+  return true;
 }
 
 void Ondrel_P::OnFileClick() {
   SharedState& s = Shared();
-  const auto chosen = ChooseMusicFile(hwnd(), s.BgmFolder);
+  const auto chosen = ChooseMusicFile(hwnd(), s.BgmFolder, texts_);
   if (!chosen) return;  // cancelled, or a path the settings file cannot hold: the previous file stays
   s.BgmFile = *chosen;
   lbl_Fname.SetText(s.BgmFile);
@@ -414,9 +443,9 @@ void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
 
 }  // namespace
 
-void ShowSettingsDialog() {
+void ShowSettingsDialog(const UiTexts& texts) {
   Forms::ComScope com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the file chooser and the shell
-  Ondrel_P dialog;
+  Ondrel_P dialog(texts);
   if (dialog.Load()) dialog.ShowModal();
 }
 

@@ -62,6 +62,8 @@ $matched
 all of it:
 $layout"
 expect_eq "$(echo "$layout" | wc -l)" "$(echo "$expected_layout" | wc -l)" "every control of the table is there, and no other"
+misfits=$(probe fits "$DIALOG" 9.75 "ＭＳ Ｐゴシック") || fail "texts wider than their controls:
+$misfits"
 expect_eq "$(chosen_mark)" 0 "no settings file: \"なし\" is chosen"
 expect_eq "$(probe texts "$DIALOG" | grep -c '^Edit	$')" 1 "the repeat box is empty"
 

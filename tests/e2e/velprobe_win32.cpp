@@ -39,6 +39,10 @@
 //                                         role in decimal, state in hex
 //   velprobe readerdo <title> <name>      a screen reader's default action on the first of that name;
 //                                         prints its result in hex, exit 0 when accepted
+//   velprobe fits <title> <points> [face] measures the text of every label and button of the window in
+//                                         that font (default: the system's message font) at 100, 150
+//                                         and 200 %, and prints "class<TAB>text<TAB>percent<TAB>needed
+//                                         room" for each that is wider than its control; exit 1 if any
 #include <windows.h>
 
 #include <fcntl.h>
@@ -241,6 +245,53 @@ int Children(HWND parent) {
   return 0;
 }
 
+// Text wider than its control at a display scale: what GDI scaling draws
+// there is the text at the scaled font in the scaled control, so hinting
+// may make it wider than the 100 % text times the scale. Buttons draw
+// their caption 3 pixels inside each edge; "&" marks an access key.
+int Fits(HWND w, double points, const wchar_t* face) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!face && !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 2;
+  if (!face) face = metrics.lfMessageFont.lfFaceName;
+  struct Text { std::wstring cls, text; int room; };
+  std::vector<Text> texts;
+  EnumChildWindows(
+      w,
+      [](HWND child, LPARAM p) -> BOOL {
+        const std::wstring cls = ClassOf(child), text = TextOf(child);
+        RECT r{};
+        if (!text.empty() && (cls == L"VelnoraLabel" || cls == L"VelnoraWidget") && GetWindowRect(child, &r)) {
+          const int inset = cls == L"VelnoraWidget" ? 6 : 0;
+          reinterpret_cast<std::vector<Text>*>(p)->push_back({cls, text, static_cast<int>(r.right - r.left) - inset});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
+  HDC dc = CreateCompatibleDC(nullptr);
+  int misfits = 0;
+  for (int percent : {100, 150, 200}) {
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(points * 96 * percent / 100 / 72 + 0.5);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    for (const Text& t : texts) {
+      RECT extent{0, 0, 0, 0};
+      DrawTextW(dc, t.text.c_str(), static_cast<int>(t.text.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
+      if (extent.right <= t.room * percent / 100) continue;
+      Print(t.cls + L"\t" + t.text + L"\t" + std::to_wstring(percent) + L"\t" + std::to_wstring(extent.right) + L" " +
+            std::to_wstring(t.room * percent / 100));
+      ++misfits;
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
+  return misfits ? 1 : 0;
+}
+
 HWND HandleArg(const wchar_t* text) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(text))); }
 
 std::wstring Hex(unsigned long value) {
@@ -425,5 +476,6 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"click" && argc > 3) return Click(w, argv[3]);
   if (cmd == L"reader") return Reader(w, nullptr);
   if (cmd == L"readerdo" && argc > 3) return Reader(w, argv[3]);
+  if (cmd == L"fits" && argc > 3) return Fits(w, _wtof(argv[3]), argc > 4 ? argv[4] : nullptr);
   return 2;
 }
