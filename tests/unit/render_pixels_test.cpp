@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "renderer/gl_api.h"
-#include "renderer/render.h"
-#include "renderer/scene.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/render.h"
+#include "renderer/gl/view_setup.h"
 #include "tests/unit/snapshot_fixture.h"
 
 // NOTE: Mesa keeps a few allocations of a destroyed OSMesa context for good.
@@ -186,11 +186,10 @@ class RenderPixels : public ::testing::Test {
     ASSERT_TRUE(OSMesaMakeCurrent(ctx_, pixels_.data(), GL_UNSIGNED_BYTE, kW, kH));
     glViewport(0, 0, kW, kH);
     scene_.emplace();
-    scene_->clientWidth = kW;
-    scene_->clientHeight = kH;
+    picture_.emplace();
   }
   void TearDown() override {
-    scene_.reset();  // its texture goes while the context is current
+    picture_.reset();  // its name goes while the context is current
     if (ctx_) OSMesaDestroyContext(ctx_);
     std::remove(path_.c_str());
   }
@@ -204,7 +203,7 @@ class RenderPixels : public ::testing::Test {
 
   void Frame(float t) {
     scene_->t = t;
-    RenderFrame(*scene_);
+    RenderFrame(*scene_, *picture_);
     glFinish();
   }
 
@@ -268,12 +267,13 @@ class RenderPixels : public ::testing::Test {
   OSMesaContext ctx_ = nullptr;
   std::vector<uint8_t> pixels_;
   std::optional<Scene> scene_;
+  std::optional<Texture> picture_;
   std::string path_ = ::testing::TempDir() + "velnora_snapshot.alo";
 };
 
 TEST_F(RenderPixels, InitScenePlacesTheSceneAndSetsTheFixedState) {
   WriteSnapshot(BlockSnapshot());
-  ASSERT_TRUE(InitScene(*scene_, path_.c_str()));
+  ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, path_.c_str()));
   const Reflector& r = scene_->reflector;
   EXPECT_FLOAT_EQ(r.position.x, 12);
   EXPECT_FLOAT_EQ(r.position.y, 12);
@@ -307,38 +307,38 @@ TEST_F(RenderPixels, InitScenePlacesTheSceneAndSetsTheFixedState) {
   // The snapshot is the bound texture, scaled to power-of-two sides.
   GLint bound = 0, w = 0, h = 0, minFilter = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-  EXPECT_EQ(static_cast<GLuint>(bound), scene_->snapshot.handle - 1);
+  EXPECT_EQ(static_cast<GLuint>(bound), picture_->handle - 1);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
   glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
   EXPECT_EQ(w, 1024);
   EXPECT_TRUE(h == 512 || h == 1024) << h;
   EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
-  EXPECT_EQ(scene_->snapshot.width, kW);
-  EXPECT_EQ(scene_->snapshot.height, kH);
-  EXPECT_STREQ(scene_->snapshot.fileName, path_.c_str());
+  EXPECT_EQ(picture_->width, kW);
+  EXPECT_EQ(picture_->height, kH);
+  EXPECT_STREQ(picture_->fileName, path_.c_str());
 }
 
 TEST_F(RenderPixels, ReloadingReleasesTheFirstTextureName) {
   WriteSnapshot(BlockSnapshot());
-  ASSERT_TRUE(LoadBitmapTexture(scene_->snapshot, path_.c_str()));
-  const GLuint first = scene_->snapshot.handle - 1;
+  ASSERT_TRUE(LoadBitmapTexture(*picture_, path_.c_str()));
+  const GLuint first = picture_->handle - 1;
   EXPECT_TRUE(glIsTexture(first));
   // A bad file still leaves a fresh, bound name, without an image.
   WriteSnapshot({'B', 'X'});
-  EXPECT_FALSE(LoadBitmapTexture(scene_->snapshot, path_.c_str()));
+  EXPECT_FALSE(LoadBitmapTexture(*picture_, path_.c_str()));
   EXPECT_FALSE(glIsTexture(first));
   GLint bound = 0, w = -1;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-  EXPECT_EQ(static_cast<GLuint>(bound), scene_->snapshot.handle - 1);
+  EXPECT_EQ(static_cast<GLuint>(bound), picture_->handle - 1);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
   EXPECT_EQ(w, 0);
-  ReleaseTexture(scene_->snapshot);
-  EXPECT_EQ(scene_->snapshot.handle, 0u);
+  ReleaseTexture(*picture_);
+  EXPECT_EQ(picture_->handle, 0u);
 }
 
 TEST_F(RenderPixels, ReflectorTurnsOnceAFrameWhateverTheTime) {
-  ASSERT_TRUE(InitScene(*scene_, path_.c_str()));
+  ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, path_.c_str()));
   Reflector expected = scene_->reflector;
   for (float t : {0.0f, 0.0f, 100.0f}) {
     Frame(t);
@@ -353,7 +353,7 @@ TEST_F(RenderPixels, ReflectorTurnsOnceAFrameWhateverTheTime) {
 
 TEST_F(RenderPixels, FrameShowsTheSnapshotUprightAndItsImageOnlyInThePanel) {
   WriteSnapshot(BlockSnapshot());
-  ASSERT_TRUE(InitScene(*scene_, path_.c_str()));
+  ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, path_.c_str()));
   Frame(0);  // eye at (12, 15, 8), in front of the panel
   const Tally tally = Check(true);
   EXPECT_EQ(tally.mismatches, 0);
@@ -364,7 +364,7 @@ TEST_F(RenderPixels, FrameShowsTheSnapshotUprightAndItsImageOnlyInThePanel) {
 
 TEST_F(RenderPixels, EyeBehindThePanelSeesItsGreyBackAndNoImage) {
   WriteSnapshot(BlockSnapshot());
-  ASSERT_TRUE(InitScene(*scene_, path_.c_str()));
+  ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, path_.c_str()));
   Frame(2 * static_cast<float>(M_PI));  // eye at (12, 1, -32)
   const Tally tally = Check(true);
   EXPECT_EQ(tally.mismatches, 0);
@@ -373,7 +373,7 @@ TEST_F(RenderPixels, EyeBehindThePanelSeesItsGreyBackAndNoImage) {
 }
 
 TEST_F(RenderPixels, WithoutASnapshotTheSheetIsPlainWhite) {
-  ASSERT_TRUE(InitScene(*scene_, (path_ + ".missing").c_str()));
+  ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, (path_ + ".missing").c_str()));
   Frame(0);
   const Tally tally = Check(false);
   EXPECT_EQ(tally.mismatches, 0);
