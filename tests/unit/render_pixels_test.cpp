@@ -337,6 +337,31 @@ TEST_F(RenderPixels, ReloadingReleasesTheFirstTextureName) {
   EXPECT_EQ(picture_->handle, 0u);
 }
 
+// Windows' own software OpenGL takes textures of 1024 at most; no GL may be
+// handed a larger one, so the picture is scaled down first, still upright.
+TEST_F(RenderPixels, APictureBeyondTheLargestTextureGoesInScaledDownToIt) {
+  const std::vector<uint8_t> bmp = BlockSnapshot();
+  SnapshotImage image;
+  ASSERT_TRUE(DecodeSnapshot(bmp.data(), bmp.size(), image));
+  PrepareTexture(*picture_, "limited");
+  ASSERT_TRUE(UploadSnapshot(*picture_, image, 256));
+  GLint w = 0, h = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+  EXPECT_EQ(w, 256);
+  EXPECT_EQ(h, 256);
+  std::vector<uint8_t> level(256 * 256 * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, level.data());
+  for (int by = 0; by < 4; ++by) {
+    for (int bx = 0; bx < 4; ++bx) {
+      const uint8_t* texel = &level[((by * 64 + 32) * 256 + bx * 64 + 32) * 3];
+      const Rgb c = BlockColour(bx, by);
+      EXPECT_EQ(std::vector<int>(texel, texel + 3), (std::vector<int>{c.r, c.g, c.b})) << bx << "," << by;
+    }
+  }
+}
+
 TEST_F(RenderPixels, ReflectorTurnsOnceAFrameWhateverTheTime) {
   ASSERT_TRUE(InitScene(*scene_, *picture_, kW, kH, path_.c_str()));
   Reflector expected = scene_->reflector;
