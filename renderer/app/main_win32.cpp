@@ -100,10 +100,11 @@ void OnSize(View& view, LPARAM lParam) {
 }
 
 void OnPaint(View& view) {
-  if (!view.context.held()) return PaintBlack(view.window);
-  // Before the loop runs nothing is drawn and the window stays invalid.
-  if (!App().renderingEnabled) return;
-  if (&view == RoundDriver()) {
+  if (!view.context.held()) {
+    PaintBlack(view.window);
+  } else if (!App().renderingEnabled) {
+    // Before the loop runs nothing is drawn and the window stays invalid.
+  } else if (&view == RoundDriver()) {
     DrawRound();
   } else {
     ValidateRect(view.window, nullptr);  // drawn by the driver's round
@@ -113,6 +114,11 @@ void OnPaint(View& view) {
 // Whatever ends one window ends the renderer: the primary's end takes the
 // others along, and the host watches the primary's title.
 void EndRenderer() { DestroyWindow(Primary().window); }
+
+// Escape ends the renderer; other keys and the mouse change nothing.
+void OnKeyDown(WPARAM key) {
+  if (key == VK_ESCAPE) EndRenderer();
+}
 
 void OnDestroy(View& view) {
   Renderer& app = App();
@@ -137,9 +143,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CREATE: SetUpView(*view, window); return 0;
     case WM_SIZE: OnSize(*view, lParam); return 0;
     case WM_PAINT: OnPaint(*view); return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_ESCAPE) EndRenderer();
-      return 0;
+    case WM_KEYDOWN: OnKeyDown(wParam); return 0;
     case WM_CLOSE: EndRenderer(); return 0;
     case WM_DESTROY: OnDestroy(*view); return 0;
   }
@@ -159,7 +163,8 @@ int RunLoop() {
     } else if (const View* driver = RoundDriver()) {
       InvalidateRect(driver->window, nullptr, FALSE);
     } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, kFrontCheckMs, QS_ALLINPUT);
+      const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, kFrontCheckMs, QS_ALLINPUT);
+      if (woke == WAIT_FAILED) Sleep(kFrontCheckMs);  // a wait that fails must not become a spin
       KeepInFrontIfDue();
     }
   }

@@ -2,7 +2,7 @@
 # its own folder and folders on lower floors, never a peer or anything
 # above, and only platform glue (*_win32.*) includes <windows.h>. Fails
 # naming every include that breaks that, and every folder without a floor.
-#   cmake -DTREE=host|renderer -DTREE_DIR=<source>/<tree> -P host_floors.cmake
+#   cmake -DTREE=host|renderer -DTREE_DIR=<source>/<tree> -P floors.cmake
 set(floor_host_base 0)
 set(floor_host_forms 1)
 set(floor_host_widgets 2)
