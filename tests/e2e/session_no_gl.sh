@@ -40,6 +40,7 @@ if [ -n "${VELNORA_MONITORS:-}" ]; then
   wait_until 5 "the primary not black" shows_black 0 0 1280 1024
   wait_until 5 "the second monitor not black" shows_black 1280 0 1024 768
   pass "both monitors are black within ${WAITED_MS} ms of the second one's window"
+  cp "$SCENARIO_TMP/shot.png" "$VELNORA_BUILD/session_no_gl_monitors.png" 2>/dev/null || true
   escape_ends_session "$host"
   [ ! -e "$WORK_DIR/Ondrel1.alo" ] || fail "the second monitor's picture is still there"
   snapshot_gone "two monitors without OpenGL"
