@@ -59,6 +59,8 @@ View* RoundDriver() {
   return nullptr;
 }
 
+// Puts the views back on top and in front if another program came above,
+// at most once every kFrontCheckMs.
 void KeepInFrontIfDue() {
   Renderer& app = App();
   LARGE_INTEGER now{};
