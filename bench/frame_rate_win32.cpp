@@ -21,11 +21,11 @@
 #include <cstring>
 #include <vector>
 
-#include "renderer/file_bytes.h"
-#include "renderer/gl_api.h"
-#include "renderer/render.h"
-#include "renderer/scene.h"
-#include "renderer/wgl_win32.h"
+#include "renderer/app/wgl_win32.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/render.h"
+#include "renderer/gl/view_setup.h"
+#include "renderer/scene/file_bytes.h"
 #include "tests/unit/render_reference.h"
 
 namespace {
@@ -43,6 +43,8 @@ struct Bench {
   HDC dc = nullptr;
   GlContext context;
   Scene scene;
+  Texture picture;
+  int width = 0, height = 0;
   double pixelFormatMs = 0, contextMs = 0;
 };
 
@@ -105,8 +107,8 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return 0;
   }
   if (m == WM_SIZE) {
-    b.scene.clientWidth = LOWORD(lp);
-    b.scene.clientHeight = HIWORD(lp);
+    b.width = LOWORD(lp);
+    b.height = HIWORD(lp);
     glViewport(0, 0, LOWORD(lp), HIWORD(lp) ? HIWORD(lp) : 1);
     return 0;
   }
@@ -138,7 +140,7 @@ void TimeSnapshotLoad(const char* path) {
   Texture tex;
   QueryPerformanceCounter(&t0);
   PrepareTexture(tex, path);
-  UploadSnapshot(tex, image);
+  UploadSnapshot(tex, image, MaxTextureSide());
   glFinish();
   const double mipmaps = MsSince(t0, f);
   GLint w = 0, h = 0;
@@ -182,7 +184,7 @@ int main(int argc, char** argv) {
   LARGE_INTEGER freq, start, now;
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&start);
-  if (drawing) InitScene(b.scene, argv[5]);
+  if (drawing) InitScene(b.scene, b.picture, b.width, b.height, argv[5]);
   int secondW = 0, secondH = 0;
   const bool two = renderer && argc >= 8 && std::sscanf(argv[6], "%dx%d", &secondW, &secondH) == 2;
   if (two) {
@@ -217,11 +219,11 @@ int main(int argc, char** argv) {
         if (first) glFinish();
         SwapBuffers(b.further.dc);
         b.context.MakeCurrent();
-        DrawFrame(b.scene);
+        DrawFrame(b.scene, b.picture);
       } else if (renderer) {
-        RenderFrame(b.scene);
+        RenderFrame(b.scene, b.picture);
       } else {
-        ReferenceRenderFrame(b.scene);
+        ReferenceRenderFrame(b.scene, b.picture);
       }
     } else {
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "host/session/monitor_layout.h"
-#include "renderer/monitor_list.h"
+#include "renderer/scene/monitor_list.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "renderer/snapshot.h"
+#include "renderer/scene/snapshot.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SnapshotImage img;

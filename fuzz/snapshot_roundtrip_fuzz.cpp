@@ -10,7 +10,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "host/session/snapshot_bmp.h"
-#include "renderer/snapshot.h"
+#include "renderer/scene/snapshot.h"
 
 namespace {
 

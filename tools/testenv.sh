@@ -13,7 +13,9 @@
 #   monitors side by side instead: Xephyr screens joined by Xinerama inside
 #   the private Xvfb, and a prefix of its own (<build-dir>/wineprefix-monitors)
 #   where Wine takes its monitors from Xinerama (UseXRandR=N), so the
-#   one-monitor prefix stays as it is.
+#   one-monitor prefix stays as it is;
+# - with VELNORA_GL=none, a desk without OpenGL: the X servers offer no GLX,
+#   so Wine has no OpenGL pixel format.
 # Everything started here is ended here, by process id.
 set -euo pipefail
 
@@ -41,6 +43,7 @@ ASOUND
 . "$here/xvfb.sh"
 XVFB_PID=""
 XEPHYR_PID=""
+[ "${VELNORA_GL:-}" != none ] || X_SERVER_ARGS=(-extension GLX)
 trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XEPHYR_PID" ] || xvfb_stop "$XEPHYR_PID"
   [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
 if [ -n "$monitors" ]; then

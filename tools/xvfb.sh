@@ -1,6 +1,7 @@
 # Sourced helpers: a private Xvfb (or Xephyr) on a display number it picks itself.
 #   xvfb_start WxHxD   sets XVFB_DISPLAY (":N") and XVFB_PID
 #   xvfb_stop PID
+# X_SERVER_ARGS (an array), when set, goes to every server started.
 xvfb_start() {
   x_server_start Xvfb -screen 0 "$1" && XVFB_DISPLAY=$X_DISPLAY XVFB_PID=$X_PID
 }
@@ -21,7 +22,7 @@ x_server_start() {
   shift
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  "$server" -displayfd 3 "$@" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  "$server" -displayfd 3 "$@" ${X_SERVER_ARGS[@]+"${X_SERVER_ARGS[@]}"} -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   X_PID=$!
   read -r -t 20 n <"$fifo" || true
   rm -f "$fifo"

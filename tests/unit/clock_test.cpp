@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "renderer/camera.h"
-#include "renderer/clock.h"
-#include "renderer/facet.h"
-#include "renderer/wave_sheet.h"
+#include "renderer/scene/camera.h"
+#include "renderer/scene/clock.h"
+#include "renderer/scene/facet.h"
+#include "renderer/scene/wave_sheet.h"
 
 namespace {
 

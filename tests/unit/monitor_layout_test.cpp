@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/session/monitor_layout.h"
-#include "renderer/monitor_list.h"
+#include "renderer/scene/monitor_list.h"
 
 namespace {
 

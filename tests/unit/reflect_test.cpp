@@ -1,4 +1,4 @@
-#include "renderer/reflect.h"
+#include "renderer/scene/reflect.h"
 
 #include <gtest/gtest.h>
 

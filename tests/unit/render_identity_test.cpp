@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "renderer/gl_api.h"
-#include "renderer/reflect.h"
-#include "renderer/render.h"
-#include "renderer/scene.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/render.h"
+#include "renderer/gl/view_setup.h"
+#include "renderer/scene/reflect.h"
 #include "tests/unit/render_reference.h"
 #include "tests/unit/snapshot_fixture.h"
 
@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kW = 1024, kH = 768;
 
-using Drawing = std::function<void(Scene&)>;
+using Drawing = std::function<void(Scene&, const Texture&)>;
 
 // GL state a careless earlier pass or frame could leave behind; the
 // production passes must not care. Depth testing, the projection and the
@@ -44,15 +44,15 @@ void LeaveStrayState() {
   glColor4f(0.2f, 0.4f, 0.6f, 0.3f);
 }
 
-const Drawing kProduction = [](Scene& s) {
+const Drawing kProduction = [](Scene& s, const Texture& picture) {
   LeaveStrayState();
-  RenderFrame(s);
+  RenderFrame(s, picture);
 };
 
 Drawing WithPasses(const FramePasses& passes) {
-  return [passes](Scene& s) {
+  return [passes](Scene& s, const Texture& picture) {
     UpdateScene(s, s.t);
-    DrawFrame(s, passes);
+    DrawFrame(s, picture, passes);
   };
 }
 
@@ -66,14 +66,13 @@ class Rig {
     Current();
     glViewport(0, 0, kW, kH);
     scene_.emplace();
-    scene_->clientWidth = kW;
-    scene_->clientHeight = kH;
-    InitScene(*scene_, snapshot.c_str());
+    picture_.emplace();
+    InitScene(*scene_, *picture_, kW, kH, snapshot.c_str());
   }
   ~Rig() {
     if (ctx_ == nullptr) return;
     Current();
-    scene_.reset();  // its texture goes while its context is current
+    picture_.reset();  // its name goes while its context is current
     OSMesaDestroyContext(ctx_);
   }
   Rig(const Rig&) = delete;
@@ -90,7 +89,7 @@ class Rig {
     Current();
     for (int i = 0; i < extraTurns; ++i) TurnReflector(scene_->reflector, kReflectorStepX, kReflectorStepY);
     scene_->t = t;
-    draw_(*scene_);
+    draw_(*scene_, *picture_);
     glFinish();
     GLint w = 0, h = 0, bytes = 0;
     void* buffer = nullptr;
@@ -110,6 +109,7 @@ class Rig {
   std::vector<uint8_t> colour_;
   std::vector<uint8_t> depth_;
   std::optional<Scene> scene_;
+  std::optional<Texture> picture_;
 };
 
 // Where two buffers first differ, and in how many bytes.

@@ -1,9 +1,9 @@
 #include "tests/unit/render_reference.h"
 
-#include "renderer/camera.h"
-#include "renderer/gl_api.h"
-#include "renderer/reflect.h"
-#include "renderer/wave_sheet.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/scene/camera.h"
+#include "renderer/scene/reflect.h"
+#include "renderer/scene/wave_sheet.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void DrawReflectorSurround(const Reflector& r) {
 
 }  // namespace
 
-void ReferenceRenderFrame(Scene& scene) {
+void ReferenceRenderFrame(Scene& scene, const Texture& picture) {
   BuildWaveSheet(scene.sheet, scene.t);
   TurnReflector(scene.reflector, 0.015f, 0.01f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -79,14 +79,14 @@ void ReferenceRenderFrame(Scene& scene) {
 
   glColor3f(1, 1, 1);
   glEnable(GL_CULL_FACE);
-  BindTexture(scene.snapshot);
+  BindTexture(picture);
   for (const Facet& f : scene.sheet) DrawFacet(f);
   DrawReflector(scene.reflector);
   DrawReflectorSurround(scene.reflector);
 
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glColor4f(1, 1, 1, 0.9f);
-  BindTexture(scene.snapshot);
+  BindTexture(picture);
   Facet scratch;
   for (const Facet& f : scene.sheet) {
     if (ReflectFacet(scene.reflector, scene.eye, f, scratch)) DrawFacet(scratch);

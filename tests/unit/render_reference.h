@@ -5,8 +5,10 @@
 // runs it as "the previous drawing".
 #pragma once
 
-#include "renderer/scene.h"
+#include "renderer/gl/texture.h"
+#include "renderer/scene/scene.h"
 
 // One frame for scene.t: rebuilds the sheet, turns the reflector a step,
-// moves the eye and draws, all in the literal order (no swap).
-void ReferenceRenderFrame(Scene& scene);
+// moves the eye and draws with picture on the sheet, all in the literal
+// order (no swap).
+void ReferenceRenderFrame(Scene& scene, const Texture& picture);

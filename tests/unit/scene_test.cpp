@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "renderer/camera.h"
-#include "renderer/facet.h"
-#include "renderer/reflector.h"
-#include "renderer/wave_sheet.h"
+#include "renderer/scene/camera.h"
+#include "renderer/scene/facet.h"
+#include "renderer/scene/reflector.h"
+#include "renderer/scene/wave_sheet.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "renderer/snapshot.h"
+#include "renderer/scene/snapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "renderer/file_bytes.h"
+#include "renderer/scene/file_bytes.h"
 #include "tests/unit/snapshot_fixture.h"
 
 namespace {

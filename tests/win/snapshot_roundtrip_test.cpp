@@ -10,7 +10,7 @@
 
 #include "host/forms/surface_win32.h"
 #include "host/session/snapshot_file_win32.h"
-#include "renderer/snapshot.h"
+#include "renderer/scene/snapshot.h"
 #include "tests/win/test_files.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <optional>
 
-#include "renderer/gl_api.h"
-#include "renderer/render.h"
-#include "renderer/scene.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/render.h"
+#include "renderer/gl/view_setup.h"
 
 namespace preview {
 
@@ -19,17 +19,16 @@ std::vector<uint8_t> RenderStill(const std::string& snapshotPath, int width, int
   std::vector<uint8_t> rgb;
   if (OSMesaMakeCurrent(ctx, rgba.data(), GL_UNSIGNED_BYTE, width, height)) {
     glViewport(0, 0, width, height);
-    std::optional<Scene> scene(std::in_place);
-    scene->clientWidth = width;
-    scene->clientHeight = height;
-    InitScene(*scene, snapshotPath.c_str());
+    Scene scene;
+    std::optional<Texture> picture(std::in_place);
+    InitScene(scene, *picture, width, height, snapshotPath.c_str());
     // The saver's own sequence of frames, so the panel has turned as far as it would have.
     for (int k = 1; k <= frames; ++k) {
-      scene->t = static_cast<float>(seconds * k / frames);
-      RenderFrame(*scene);
+      scene.t = static_cast<float>(seconds * k / frames);
+      RenderFrame(scene, *picture);
     }
     glFinish();
-    scene.reset();  // its texture goes while the context is current
+    picture.reset();  // its name goes while the context is current
     // OSMesa's rows run bottom to top.
     rgb.resize(static_cast<size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y) {

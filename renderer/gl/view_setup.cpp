@@ -1,0 +1,27 @@
+#include "renderer/gl/view_setup.h"
+
+#include "renderer/gl/gl_api.h"
+
+void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
+
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // A zero height would make the aspect infinite; the viewport uses 1 then too.
+  const int32_t h = clientHeight != 0 ? clientHeight : 1;
+  gluPerspective(60.0, static_cast<double>(clientWidth) / static_cast<double>(h), 1.0, 50.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  LoadBitmapTexture(picture, snapshotPath);
+  glEnable(GL_TEXTURE_2D);
+  BindTexture(picture);
+}
+
+bool InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
+  InitSceneView(picture, clientWidth, clientHeight, snapshotPath);
+  PlaceScene(scene);
+  return true;
+}
