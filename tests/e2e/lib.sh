@@ -72,6 +72,13 @@ still_running() {
 
 probe() { timeout -k 2 20 wine "$VELNORA_PROBE" "$@" 2>/dev/null; }
 
+# expect_cursor_shown WHAT: the cursor is shown once a program has ended.
+# NOTE: asked in the moment the foreground's program has ended, Wine's
+# GetCursorInfo has once failed (the probe said nothing); ask again, for up
+# to 5 s, before calling it a fault.
+cursor_shown() { [ "$(probe cursor)" = shown ]; }
+expect_cursor_shown() { wait_until 5 "$1: the cursor is not shown" cursor_shown; pass "$1"; }
+
 # has_window TITLE: true when a top-level window (hidden ones too) has that title.
 has_window() { probe find "$1" >/dev/null; }
 

@@ -33,7 +33,7 @@ end_session() {
   wait_exit "$HOST" 5
   expect_eq "$EXIT_CODE" 0 "$1: Escape ends the session cleanly"
   wait_pid_gone "$rpid" 10
-  expect_eq "$(probe cursor)" shown "$1: the cursor is shown again"
+  expect_cursor_shown "$1: the cursor is shown again"
   no_crash "$1"
   pass "$1: nothing crashed"
 }
@@ -114,7 +114,7 @@ wait_focus Ondrel_VC 10
 send_key Escape
 wait_pid_gone "$rpid" 10
 has_window Ondrel_VC && fail "the renderer's window outlived it"
-expect_eq "$(probe cursor)" shown "host killed: Escape ends the renderer and the cursor comes back"
+expect_cursor_shown "host killed: Escape ends the renderer and the cursor comes back"
 no_crash "host killed"
 # NOTE: a killed host cannot delete the snapshot; the next session replaces it.
 rm -f "$SNAPSHOT_FILE"
