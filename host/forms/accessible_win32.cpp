@@ -99,10 +99,12 @@ class ClientAccessible final : public IAccessible, public IOleWindow {
       return GiveNumber(f.state, o);
     });
   }
+  // The standard object would read an "&" of the window's text as an access
+  // key, even where the control shows it as it is.
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-    const auto facts = IsSelf(child) ? Facts() : std::nullopt;
-    if (!facts || facts->shortcut.empty()) return standard_->get_accKeyboardShortcut(child, out);
-    return GiveText(facts->shortcut, out);
+    return FromFacts(child, out, &IAccessible::get_accKeyboardShortcut, [](const AccessibleFacts& f, BSTR* o) {
+      return GiveText(f.shortcut, o);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
     const auto facts = IsSelf(child) ? Facts() : std::nullopt;

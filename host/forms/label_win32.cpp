@@ -23,7 +23,8 @@ void Label::SetText(const std::wstring& text) {
 
 std::optional<AccessibleFacts> Label::KindFacts() const {
   AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_STATICTEXT);
-  facts.name = WithoutAccessKeys(text_);
+  // A label that shows "&" as it is (a file name) is heard as it shows.
+  facts.name = look_.access_key ? WithoutAccessKeys(text_) : text_;
   facts.state = STATE_SYSTEM_READONLY;
   return facts;
 }

@@ -32,7 +32,7 @@ class Label : public BackdropControl {
   const std::wstring& Text() const { return text_; }
 
  private:
-  // Static text, its text as its name.
+  // Static text, its text as it shows as its name.
   std::optional<AccessibleFacts> KindFacts() const override;
   void PaintOver(HDC dc, const RECT& area) const override;
   RECT ExtentIn(HDC dc, HFONT font) const;

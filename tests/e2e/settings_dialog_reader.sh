@@ -64,12 +64,17 @@ expect_no_writes
 [ ! -e "$INI_FILE" ] || fail "\"ｷｬﾝｾﾙ\" left a settings file"
 pass "\"ｷｬﾝｾﾙ\" by its default action closes the dialog and writes nothing"
 
-# --- Source 1, track 3: the repeat box's value is its text, in the box and
-# its field. A disabled "..." refuses and opens nothing; "設定" writes the choice.
-music_ini 1 3 ""
+# --- Source 1, track 3, a file whose name holds "&": the repeat box's value
+# is its text, in the box and its field; the file's name is heard as it shows.
+# A disabled "..." refuses and opens nothing; "設定" writes the choice.
+mkdir -p "$WINEPREFIX/drive_c/velnora_rd"
+sox -n -r 22050 -c 1 "$WINEPREFIX/drive_c/velnora_rd/Rock & Roll.wav" synth 0.2 sine 440 2>/dev/null || fail "sox could not make a WAV"
+music_ini 1 3 'C:\velnora_rd\Rock & Roll.wav'
 open_dialog
-expect_eq "$(reader_tree | grep -E '^(ComboBox|Edit)\|')" "ComboBox|46|曲目をﾘﾋﾟｰﾄ|3|00100004||
-Edit|42|曲目をﾘﾋﾟｰﾄ|3|00100004||" "the repeat box is a focused combo box named by its label, its value its text"
+expect_eq "$(reader_tree | grep -E '^(ComboBox|Edit)\||Roll')" "ComboBox|46|曲目をﾘﾋﾟｰﾄ|3|00100004||
+Edit|42|曲目をﾘﾋﾟｰﾄ|3|00100004||
+VelnoraLabel|41|C:\velnora_rd\Rock & Roll.wav||00000040||" \
+  "the repeat box is a focused combo box named by its label, its value its text; the file is heard with its \"&\""
 expect_eq "$(reader_do "...")" 80070005 "the disabled \"...\" refuses its default action"
 sleep 1
 has_window "$CHOOSER" && fail "the disabled \"...\" opened the file chooser"
@@ -81,4 +86,5 @@ dialog_closed 10
 expect_confirmed_writes 2 3
 expect_ini_line "$KIND_KEY_HEX" 2
 expect_ini_line "$REPEAT_KEY_HEX" 3
+rm -rf "$WINEPREFIX/drive_c/velnora_rd"
 finish
