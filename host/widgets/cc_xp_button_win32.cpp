@@ -54,9 +54,8 @@ void ccXPButton::DescribeForReaders() {
       facts.shortcut = std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key));
     }
   };
-  window_.DefaultAction = [this] {
-    if (core_.Enabled()) RaiseClick();
-  };
+  // The runtime refuses it while the window, disabled with the button, is.
+  window_.DefaultAction = [this] { RaiseClick(); };
 }
 
 ccXPButton::~ccXPButton() {

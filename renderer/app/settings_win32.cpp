@@ -19,10 +19,11 @@ bool IsFurtherMonitor(const RECT& area) {
 }  // namespace
 
 WindowSize ReadWindowSize() {
-  const auto read = [](const char* key, int fallback) {
-    return static_cast<int32_t>(GetPrivateProfileIntA(kScreenSection, key, fallback, kSettingsFile));
+  // A missing key reads as 0, as a 0 does: the rule's default for both.
+  const auto read = [](const char* key) {
+    return static_cast<int32_t>(GetPrivateProfileIntA(kScreenSection, key, 0, kSettingsFile));
   };
-  return ConfiguredWindowSize(read(kWidthKey, 1024), read(kHeightKey, 768));
+  return ConfiguredWindowSize(read(kWidthKey), read(kHeightKey));
 }
 
 std::vector<FurtherMonitor> ReadFurtherMonitors() {

@@ -245,6 +245,19 @@ int Children(HWND parent) {
   return 0;
 }
 
+// The window and its descendants, in the order the system lists them.
+std::vector<HWND> WindowTree(HWND w) {
+  std::vector<HWND> windows{w};
+  EnumChildWindows(
+      w,
+      [](HWND child, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
 // Text wider than its control at a display scale: what GDI scaling draws
 // there is the text at the scaled font in the scaled control, so hinting
 // may make it wider than the 100 % text times the scale. Buttons draw
@@ -256,18 +269,13 @@ int Fits(HWND w, double points, const wchar_t* face) {
   if (!face) face = metrics.lfMessageFont.lfFaceName;
   struct Text { std::wstring cls, text; int room; };
   std::vector<Text> texts;
-  EnumChildWindows(
-      w,
-      [](HWND child, LPARAM p) -> BOOL {
-        const std::wstring cls = ClassOf(child), text = TextOf(child);
-        RECT r{};
-        if (!text.empty() && (cls == L"VelnoraLabel" || cls == L"VelnoraWidget") && GetWindowRect(child, &r)) {
-          const int inset = cls == L"VelnoraWidget" ? 6 : 0;
-          reinterpret_cast<std::vector<Text>*>(p)->push_back({cls, text, static_cast<int>(r.right - r.left) - inset});
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  for (HWND child : WindowTree(w)) {
+    const std::wstring cls = ClassOf(child), text = TextOf(child);
+    RECT r{};
+    if (!text.empty() && (cls == L"VelnoraLabel" || cls == L"VelnoraWidget") && GetWindowRect(child, &r)) {
+      texts.push_back({cls, text, static_cast<int>(r.right - r.left) - (cls == L"VelnoraWidget" ? 6 : 0)});
+    }
+  }
   HDC dc = CreateCompatibleDC(nullptr);
   int misfits = 0;
   for (int percent : {100, 150, 200}) {
@@ -344,19 +352,6 @@ class ReaderView {
   IAccessible* object_ = nullptr;
   VARIANT self_{};
 };
-
-// The window and its descendants, in the order the system lists them.
-std::vector<HWND> WindowTree(HWND w) {
-  std::vector<HWND> windows{w};
-  EnumChildWindows(
-      w,
-      [](HWND child, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 int Reader(HWND w, const wchar_t* name) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
 
-#include "host/forms/accessible_win32.h"
 #include "host/forms/combo_box_win32.h"
 #include "host/forms/label_win32.h"
 #include "host/widgets/cc_xp_button_win32.h"
@@ -49,13 +49,6 @@ class Reader : public testing::Test {
     return events;
   }
 
-  static bool Has(const std::vector<Event>& events, DWORD event, HWND window) {
-    for (const Event& e : events) {
-      if (e == Event{event, window}) return true;
-    }
-    return false;
-  }
-
   TestForm form;
   Forms::WidgetSite site;
   Widgets::ccXPButton button;
@@ -77,10 +70,11 @@ TEST_F(Reader, FocusStateNameAndValueChangesAreAnnouncedForTheControlThatChanged
       {"the button's caption changes", [&] { button.SetCaption(L"&Other"); }, EVENT_OBJECT_NAMECHANGE, b},
       {"the label's text changes", [&] { label.SetText(L"音楽CD"); }, EVENT_OBJECT_NAMECHANGE, label.hwnd()},
       {"the combo box's text changes", [&] { combo.SetText(L"7"); }, EVENT_OBJECT_VALUECHANGE, combo.hwnd()},
-      {"its owner says a state changed", [&] { Forms::AnnounceStateChange(label.hwnd()); }, EVENT_OBJECT_STATECHANGE,
-       label.hwnd()},
   };
-  for (const Case& c : cases) EXPECT_TRUE(Has(EventsOf(c.change), c.event, c.window)) << c.what;
+  for (const Case& c : cases) {
+    const std::vector<Event> seen = EventsOf(c.change);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Event{c.event, c.window}), seen.end()) << c.what;
+  }
 }
 
 }  // namespace
