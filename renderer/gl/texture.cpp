@@ -1,7 +1,6 @@
 #include "renderer/gl/texture.h"
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "renderer/gl/gl_api.h"
@@ -9,10 +8,11 @@
 
 Texture::~Texture() { ReleaseTexture(*this); }
 
-bool PrepareTexture(Texture& tex, const char* fileName) {
+namespace {
+
+// A fresh, bound texture name with the sheet's filtering and no image.
+void NewTextureName(Texture& tex) {
   ReleaseTexture(tex);
-  std::strncpy(tex.fileName, fileName, sizeof tex.fileName - 1);
-  tex.fileName[sizeof tex.fileName - 1] = '\0';
   GLuint name = 0;
   glGenTextures(1, &name);
   tex.handle = name + 1;
@@ -21,6 +21,14 @@ bool PrepareTexture(Texture& tex, const char* fileName) {
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, static_cast<GLfloat>(GL_REPEAT));
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLfloat>(GL_LINEAR));
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLfloat>(GL_LINEAR_MIPMAP_NEAREST));
+}
+
+}  // namespace
+
+bool PrepareTexture(Texture& tex, const char* fileName) {
+  std::strncpy(tex.fileName, fileName, sizeof tex.fileName - 1);
+  tex.fileName[sizeof tex.fileName - 1] = '\0';
+  NewTextureName(tex);
   return true;
 }
 
@@ -74,8 +82,7 @@ bool UploadSnapshot(Texture& tex, const SnapshotImage& image, int32_t maxSide) {
   // GLU scales to power-of-two sides itself.
   if (gluBuild2DMipmaps(GL_TEXTURE_2D, 3, w, h, GL_BGR_EXT, GL_UNSIGNED_BYTE, pixels) == 0) return true;
   // No level of a refused picture may stay: the sheet is drawn plain.
-  const std::string name = tex.fileName;
-  PrepareTexture(tex, name.c_str());
+  NewTextureName(tex);
   return false;
 }
 
