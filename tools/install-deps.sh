@@ -17,6 +17,8 @@ packages=(
   wine64 wine xvfb xauth xdotool x11-utils imagemagick
   # several monitors for Wine: a Xinerama display of two screens
   xserver-xephyr
+  # monitors plugged, unplugged and changed while a session runs: Xorg's dummy driver (RandR outputs)
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # MP3 through MCI inside Wine; making test audio
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   sox libsox-fmt-mp3

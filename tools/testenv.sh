@@ -14,6 +14,10 @@
 #   the private Xvfb, and a prefix of its own (<build-dir>/wineprefix-monitors)
 #   where Wine takes its monitors from Xinerama (UseXRandR=N), so the
 #   one-monitor prefix stays as it is;
+# - with VELNORA_DESK=dummy, a desk whose monitors a test plugs, unplugs and
+#   resizes with xrandr while programs run: Xorg's dummy driver (as root)
+#   instead of Xvfb, DUMMY0 at VELNORA_SCREEN's size, and a prefix of its own
+#   (<build-dir>/wineprefix-dummy) where Wine follows XRandR;
 # - with VELNORA_GL=none, a desk without OpenGL: the X servers offer no GLX,
 #   so Wine has no OpenGL pixel format.
 # Everything started here is ended here, by process id.
@@ -26,7 +30,10 @@ build=$(cd "$build" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
 monitors=${VELNORA_MONITORS:-}
-export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix${monitors:+-monitors}}"
+desk=${VELNORA_DESK:-}
+suffix=${monitors:+-monitors}
+[ "$desk" != dummy ] || suffix=-dummy
+export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix$suffix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono/Gecko installers and no desktop menu entries in the test prefix.
@@ -43,9 +50,11 @@ ASOUND
 . "$here/xvfb.sh"
 XVFB_PID=""
 XEPHYR_PID=""
+XORG_PID=""
 [ "${VELNORA_GL:-}" != none ] || X_SERVER_ARGS=(-extension GLX)
 trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XEPHYR_PID" ] || xvfb_stop "$XEPHYR_PID"
-  [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; exit $status' EXIT
+  [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; [ -z "$XORG_PID" ] || { xvfb_stop "$XORG_PID"; rm -rf "$XORG_DIR"; }
+  exit $status' EXIT
 if [ -n "$monitors" ]; then
   export VELNORA_PRIVATE_DISPLAY=1
   # shellcheck disable=SC2086
@@ -54,6 +63,11 @@ if [ -n "$monitors" ]; then
   # shellcheck disable=SC2086
   DISPLAY="$XVFB_DISPLAY" xephyr_start $monitors
   export DISPLAY="$XEPHYR_DISPLAY"
+elif [ "$desk" = dummy ]; then
+  export VELNORA_PRIVATE_DISPLAY=1
+  screen=${VELNORA_SCREEN:-1280x1024x24}
+  xorg_dummy_start "${screen%x*}"
+  export DISPLAY="$XORG_DISPLAY"
 elif [ "${VELNORA_DISPLAY:-}" = current ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "testenv: using display $DISPLAY"
   export VELNORA_PRIVATE_DISPLAY=0

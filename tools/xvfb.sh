@@ -15,6 +15,44 @@ xephyr_start() {
   x_server_start Xephyr "${screens[@]}" +xinerama && XEPHYR_DISPLAY=$X_DISPLAY XEPHYR_PID=$X_PID
 }
 
+# xorg_dummy_start WxH: Xorg's dummy driver, a desk whose monitors can be
+# plugged, unplugged and resized from outside (xrandr; outputs DUMMY0 to
+# DUMMY15), DUMMY0 at WxH; sets XORG_DISPLAY, XORG_PID and XORG_DIR (its
+# configuration and log; remove it after xvfb_stop). Needs root.
+xorg_dummy_start() {
+  XORG_DIR=$(mktemp -d)
+  mkdir "$XORG_DIR/conf.d"
+  cat >"$XORG_DIR/xorg.conf" <<CONF
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 256000
+EndSection
+Section "Monitor"
+  Identifier "monitor"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  Monitor "monitor"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Modes "$1"
+    Virtual 3000 1300
+  EndSubSection
+EndSection
+CONF
+  x_server_start Xorg -config "$XORG_DIR/xorg.conf" -configdir "$XORG_DIR/conf.d" -logfile "$XORG_DIR/log" &&
+    XORG_DISPLAY=$X_DISPLAY XORG_PID=$X_PID
+}
+
 # x_server_start SERVER ARGS...: an X server that picks its display number
 # itself; sets X_DISPLAY and X_PID.
 x_server_start() {

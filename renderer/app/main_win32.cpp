@@ -3,13 +3,16 @@
 // listed, all topmost; a loop that never waits while a view draws: every
 // empty queue becomes a round, one moment of the scene on every monitor,
 // until Escape or WM_CLOSE in any window ends them all. Where no view has
-// OpenGL the screen stays black and the loop waits for messages.
+// OpenGL the screen stays black and the loop waits for messages. Monitors
+// plugged in, unplugged or changed meanwhile are followed: every monitor of
+// the desk as it is now stays covered.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "renderer/app/desk_win32.h"
 #include "renderer/app/front_win32.h"
 #include "renderer/app/settings_win32.h"
 #include "renderer/app/view_win32.h"
@@ -29,6 +32,12 @@ struct Renderer {
   LARGE_INTEGER start{};
   LARGE_INTEGER frontChecked{};  // when KeepInFront last looked
   int frontRetakes = 0;          // its takes of the foreground still due
+  std::vector<DeskMonitor> desk;  // the layout the views were last fitted to
+  LARGE_INTEGER deskNext{};       // when the layout is next looked at
+  LARGE_INTEGER deskSettled{};    // a second look after a change was announced; 0 for none
+  HINSTANCE instance = nullptr;
+  WNDCLASSA monitorClass{};       // registered once a further monitor needs it
+  bool monitorClassReady = false;
   Scene scene;
 };
 
@@ -42,6 +51,20 @@ View& Primary() { return *App().views.front(); }
 // Twenty times a second is soon enough to notice another program's window
 // and spares every frame a walk of the z-order.
 constexpr DWORD kFrontCheckMs = 50;
+
+// A change of the desk the system did not announce is seen within a second;
+// an announced one at once and again a moment later, as the message can come
+// before the new layout has settled.
+constexpr DWORD kDeskCheckMs = 1000;
+constexpr DWORD kDeskSettleMs = 300;
+
+LARGE_INTEGER Now() {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return now;
+}
+
+LONGLONG Ticks(DWORD ms) { return App().frequency.QuadPart * ms / 1000; }
 
 // Hides the cursor for the program's run and shows it again on every way out.
 struct HiddenCursor {
@@ -98,7 +121,9 @@ void DrawRound() {
 void OnSize(View& view, LPARAM lParam) {
   view.clientWidth = LOWORD(lParam);
   view.clientHeight = HIWORD(lParam);
-  if (MakeViewCurrent(view)) glViewport(0, 0, view.clientWidth, view.clientHeight != 0 ? view.clientHeight : 1);
+  if (!MakeViewCurrent(view)) return;
+  glViewport(0, 0, view.clientWidth, view.clientHeight != 0 ? view.clientHeight : 1);
+  SetProjection(view.clientWidth, view.clientHeight);
 }
 
 void OnPaint(View& view) {
@@ -125,6 +150,7 @@ void OnKeyDown(WPARAM key) {
 void OnDestroy(View& view) {
   Renderer& app = App();
   ReleaseView(view);
+  if (view.leaving) return;
   if (&view != &Primary()) {
     if (!app.ending) EndRenderer();
     return;
@@ -148,8 +174,163 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYDOWN: OnKeyDown(wParam); return 0;
     case WM_CLOSE: EndRenderer(); return 0;
     case WM_DESTROY: OnDestroy(*view); return 0;
+    case WM_DISPLAYCHANGE:
+      App().deskNext = Now();
+      App().deskSettled.QuadPart = Now().QuadPart + Ticks(kDeskSettleMs);
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Where a view lies and what is its own.
+struct ViewPlace {
+  const char* className;
+  std::string title;
+  MonitorRect area;
+  bool swapWaits;
+  int show = SW_SHOW;
+};
+
+// A borderless window over the place, shown and painted once; null when it
+// cannot be made.
+View* OpenView(HINSTANCE instance, const ViewPlace& place) {
+  Renderer& app = App();
+  // Listed before its window exists: the window's messages find it there.
+  app.views.push_back(std::make_unique<View>());
+  View& view = *app.views.back();
+  view.swapWaits = place.swapWaits;
+  view.area = place.area;
+  const MonitorRect& a = place.area;
+  // Topmost: always-on-top windows of other programs must not stay live
+  // above the saver.
+  if (!CreateWindowExA(WS_EX_TOPMOST, place.className, place.title.c_str(), WS_POPUP, a.left, a.top, a.width,
+                       a.height, nullptr, nullptr, instance, &view)) {
+    app.views.pop_back();
+    return nullptr;
+  }
+  ShowWindow(view.window, place.show);
+  UpdateWindow(view.window);
+  return &view;
+}
+
+// The view's fixed GL state, projection and picture, where it draws.
+void PrepareView(View& view, const char* picturePath) {
+  if (MakeViewCurrent(view)) InitSceneView(view.picture, view.clientWidth, view.clientHeight, picturePath);
+}
+
+// A class of their own for the further monitors' views: the class
+// "Ondrel_VC" and the title have one window each.
+bool MonitorClassReady() {
+  Renderer& app = App();
+  if (!app.monitorClassReady) app.monitorClassReady = RegisterClassA(&app.monitorClass) != 0;
+  return app.monitorClassReady;
+}
+
+// A view over a further monitor, the n of its title given. Only the
+// primary's swap, the last of a round, waits for the blank.
+View* OpenFurtherView(size_t number, const MonitorRect& area, int show) {
+  if (!MonitorClassReady()) return nullptr;
+  const std::string title = kMonitorWindowName + std::to_string(number);
+  View* view = OpenView(App().instance, {kMonitorWindowName, title, area, false, show});
+  if (view) view->number = number;
+  return view;
+}
+
+// Views over the further monitors, each with its picture. A window that
+// cannot be made leaves its monitor uncovered.
+void OpenFurtherViews() {
+  for (const FurtherMonitor& f : ReadFurtherMonitors()) {
+    View* view = OpenFurtherView(f.number, f.area, SW_SHOW);
+    if (view) PrepareView(*view, MonitorSnapshotPath(f.number).c_str());
+  }
+}
+
+// The smallest n no view's title holds.
+size_t FreeNumber() {
+  size_t n = 1;
+  for (bool taken = true; taken; n += taken ? 1 : 0) {
+    taken = false;
+    for (const auto& v : App().views) taken = taken || v->number == n;
+  }
+  return n;
+}
+
+void PlaceView(View& view, const DeskMonitor& monitor) {
+  view.device = monitor.device;
+  if (view.area == monitor.area) return;
+  view.area = monitor.area;
+  const MonitorRect& a = monitor.area;
+  SetWindowPos(view.window, HWND_TOPMOST, a.left, a.top, a.width, a.height, SWP_NOACTIVATE);
+}
+
+// Fits the views to the desk: each kept one moved with its monitor, those
+// whose monitor left closed, a new one over each monitor that joined,
+// drawing the screen as it was there when it joined, or black where that
+// picture or OpenGL cannot be had.
+void FollowDesk(const std::vector<DeskMonitor>& desk) {
+  Renderer& app = App();
+  std::vector<PlacedView> placed;
+  for (const auto& v : app.views) placed.push_back({v->device, v->area});
+  const DeskPlan plan = PlanDesk(placed, desk);
+  // Each joined monitor's screen is read before any view can lie over it.
+  std::vector<ScreenPicture> pictures;
+  for (const DeskMonitor& m : plan.joined) pictures.push_back(CaptureScreen(m.area));
+
+  const bool enabled = app.renderingEnabled;
+  app.renderingEnabled = false;  // no round while the views change
+  for (size_t i = 1; i < app.views.size(); ++i) {
+    if (!plan.further[i - 1]) {
+      app.views[i]->leaving = true;
+      DestroyWindow(app.views[i]->window);
+    }
+  }
+  for (size_t i = app.views.size(); i-- > 1;) {
+    if (app.views[i]->leaving) app.views.erase(app.views.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+  PlaceView(Primary(), plan.primary);
+  for (size_t i = 1, f = 0; i < app.views.size(); ++f) {
+    if (plan.further[f]) PlaceView(*app.views[i++], *plan.further[f]);
+  }
+  for (size_t j = 0; j < plan.joined.size(); ++j) {
+    View* view = OpenFurtherView(FreeNumber(), plan.joined[j].area, SW_SHOWNOACTIVATE);
+    if (!view) continue;
+    view->device = plan.joined[j].device;
+    const SnapshotImage& image = pictures[j].image;
+    const bool drawn = image.width > 0 && MakeViewCurrent(*view) &&
+                       InitSceneViewWith(view->picture, view->clientWidth, view->clientHeight, image);
+    if (!drawn) {
+      ReleaseView(*view);
+      InvalidateRect(view->window, nullptr, FALSE);
+    }
+  }
+  app.renderingEnabled = enabled;
+}
+
+// Looks at the layout when it is due; a layout unchanged since the last
+// look changes nothing.
+void FollowDeskIfDue() {
+  Renderer& app = App();
+  const LARGE_INTEGER now = Now();
+  const bool settledDue = app.deskSettled.QuadPart != 0 && now.QuadPart >= app.deskSettled.QuadPart;
+  if (now.QuadPart < app.deskNext.QuadPart && !settledDue) return;
+  app.deskNext.QuadPart = now.QuadPart + Ticks(kDeskCheckMs);
+  if (settledDue) app.deskSettled.QuadPart = 0;
+  std::vector<DeskMonitor> desk = ListDesk();
+  if (desk == app.desk) return;
+  FollowDesk(desk);
+  app.desk = std::move(desk);
+}
+
+// The desk the views were opened for, and the monitor each covers.
+void NoteDesk() {
+  Renderer& app = App();
+  app.desk = ListDesk();
+  for (const auto& v : app.views) {
+    for (const DeskMonitor& m : app.desk) {
+      if (m.area == v->area || (v.get() == &Primary() && m.primary && v->device.empty())) v->device = m.device;
+    }
+  }
+  app.deskNext.QuadPart = Now().QuadPart + Ticks(kDeskCheckMs);
 }
 
 // Until WM_QUIT, returning its exit code: frames back to back while a view
@@ -159,6 +340,7 @@ int RunLoop() {
   MSG msg{};
   PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
   while (msg.message != WM_QUIT) {
+    FollowDeskIfDue();
     if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
@@ -173,60 +355,14 @@ int RunLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-// Where a view lies and what is its own.
-struct ViewPlace {
-  const char* className;
-  std::string title;
-  MonitorRect area;
-  bool swapWaits;
-};
 
-// A borderless window over the place, shown and painted once; null when it
-// cannot be made.
-View* OpenView(HINSTANCE instance, const ViewPlace& place) {
-  Renderer& app = App();
-  // Listed before its window exists: the window's messages find it there.
-  app.views.push_back(std::make_unique<View>());
-  View& view = *app.views.back();
-  view.swapWaits = place.swapWaits;
-  const MonitorRect& a = place.area;
-  // Topmost: always-on-top windows of other programs must not stay live
-  // above the saver.
-  if (!CreateWindowExA(WS_EX_TOPMOST, place.className, place.title.c_str(), WS_POPUP, a.left, a.top, a.width,
-                       a.height, nullptr, nullptr, instance, &view)) {
-    app.views.pop_back();
-    return nullptr;
-  }
-  ShowWindow(view.window, SW_SHOW);
-  UpdateWindow(view.window);
-  return &view;
-}
-
-// The view's fixed GL state, projection and picture, where it draws.
-void PrepareView(View& view, const char* picturePath) {
-  if (MakeViewCurrent(view)) InitSceneView(view.picture, view.clientWidth, view.clientHeight, picturePath);
-}
-
-// Views over the further monitors, each with its picture. A window that
-// cannot be made leaves its monitor uncovered.
-void OpenFurtherViews(HINSTANCE instance, WNDCLASSA wc) {
-  const std::vector<FurtherMonitor> monitors = ReadFurtherMonitors();
-  if (monitors.empty()) return;
-  // A class of their own: the class "Ondrel_VC" and the title have one window each.
-  wc.lpszClassName = kMonitorWindowName;
-  if (!RegisterClassA(&wc)) return;
-  for (const FurtherMonitor& f : monitors) {
-    // Only the primary's swap, the last of a round, waits for the blank.
-    View* view = OpenView(instance, {kMonitorWindowName, kMonitorWindowName + std::to_string(f.number), f.area, false});
-    if (view) PrepareView(*view, MonitorSnapshotPath(f.number).c_str());
-  }
-}
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Renderer& app = App();
   app.renderingEnabled = false;
+  app.instance = instance;
   HiddenCursor cursor;
 
   WNDCLASSA wc{};
@@ -237,6 +373,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = kWindowName;
   const WindowSize size = ReadWindowSize();
   if (!RegisterClassA(&wc)) return 0;
+  app.monitorClass = wc;
+  app.monitorClass.lpszClassName = kMonitorWindowName;
 
   // The primary's view: the class and title the host looks for, at the
   // corner, of the size the host recorded.
@@ -247,7 +385,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   QueryPerformanceCounter(&app.start);
   PrepareView(*primary, kSnapshotPath);
   PlaceScene(app.scene);
-  OpenFurtherViews(instance, wc);
+  OpenFurtherViews();
+  NoteDesk();
   // The keys belong to the saver: the host handed on its right to the foreground.
   TakeForeground(primary->window);
 

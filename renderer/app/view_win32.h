@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "renderer/app/wgl_win32.h"
 #include "renderer/gl/texture.h"
+#include "renderer/scene/monitor_list.h"
 
 struct View {
   HWND window = nullptr;
@@ -16,8 +18,12 @@ struct View {
   GlContext context;   // none held: the view is painted black
   Texture picture;     // the sheet's picture, in the view's own context
   int32_t clientWidth = 0;   // latest client size; the projection's aspect
-  int32_t clientHeight = 0;  // comes from it once, at the view's set-up
+  int32_t clientHeight = 0;
   bool swapWaits = true;     // false: swaps at once, not at the vertical blank
+  MonitorRect area;          // where the window lies
+  std::string device;        // the monitor it covers, as the system names it
+  size_t number = 0;         // n of its title "Ondrel_VC_Monitor<n>"; 0 for the primary's
+  bool leaving = false;      // its monitor left: its end is not the renderer's
 };
 
 // At WM_CREATE: the window's DC, pixel format and context, left current.

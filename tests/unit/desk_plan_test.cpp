@@ -1,0 +1,71 @@
+// The views fitted to a desk that changed: each case a desk before (the
+// views as they lie) and after (the monitors listed now), and the plan in
+// short: "primary | each further view | joined", a monitor as
+// "device@left,top,width x height", a closed view as "-".
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "renderer/scene/desk_plan.h"
+
+namespace {
+
+std::string Text(const DeskMonitor& m) {
+  const MonitorRect& a = m.area;
+  return m.device + "@" + std::to_string(a.left) + "," + std::to_string(a.top) + "," + std::to_string(a.width) + "x" +
+         std::to_string(a.height);
+}
+
+std::string Text(const DeskPlan& plan) {
+  std::string out = Text(plan.primary) + " |";
+  for (const auto& f : plan.further) out += " " + (f ? Text(*f) : std::string("-"));
+  out += " |";
+  for (const DeskMonitor& j : plan.joined) out += " " + Text(j);
+  return out;
+}
+
+const MonitorRect kPrimary{0, 0, 1280, 1024};
+const MonitorRect kRight{1280, 0, 1024, 768};
+
+TEST(DeskPlan, EveryMonitorOfTheDeskAsItIsNowHasOneView) {
+  const struct {
+    const char* change;
+    std::vector<PlacedView> views;
+    std::vector<DeskMonitor> desk;
+    const char* plan;
+  } cases[] = {
+      {"unchanged", {{"A", kPrimary}, {"B", kRight}}, {{"A", kPrimary, true}, {"B", kRight}},
+       "A@0,0,1280x1024 | B@1280,0,1024x768 |"},
+      {"the host's smaller window, a change elsewhere", {{"A", {0, 0, 1024, 768}}}, {{"A", kPrimary, true}},
+       "A@0,0,1280x1024 | |"},
+      {"plugged in", {{"A", kPrimary}}, {{"A", kPrimary, true}, {"B", kRight}},
+       "A@0,0,1280x1024 | | B@1280,0,1024x768"},
+      {"primary raised, the other moved along", {{"A", kPrimary}, {"B", kRight}},
+       {{"A", {0, 0, 1600, 1200}, true}, {"B", {1600, 0, 1024, 768}}}, "A@0,0,1600x1200 | B@1600,0,1024x768 |"},
+      {"unplugged", {{"A", kPrimary}, {"B", kRight}, {"C", {-1024, 0, 1024, 768}}},
+       {{"A", kPrimary, true}, {"C", {-1024, 0, 1024, 768}}}, "A@0,0,1280x1024 | - C@-1024,0,1024x768 |"},
+      {"the primary unplugged: its view goes over the new primary", {{"A", kPrimary}, {"B", kRight}},
+       {{"B", {0, 0, 1024, 768}, true}}, "B@0,0,1024x768 | - |"},
+      {"renamed in place keeps its view", {{"A", kPrimary}, {"B", kRight}}, {{"A", kPrimary, true}, {"D", kRight}},
+       "A@0,0,1280x1024 | D@1280,0,1024x768 |"},
+      {"a mirror and a duplicate need no view", {{"A", kPrimary}},
+       {{"M", {0, 0, 640, 480}}, {"A", kPrimary, true}, {"B", kRight}, {"C", kRight}},
+       "A@0,0,1280x1024 | | B@1280,0,1024x768"},
+      {"none marked primary: the first listed", {{"A", kPrimary}}, {{"B", kRight}, {"A", kPrimary}},
+       "B@1280,0,1024x768 | | A@0,0,1280x1024"},
+      {"no monitor listed leaves every view", {{"A", kPrimary}, {"B", kRight}}, {},
+       "A@0,0,1280x1024 | B@1280,0,1024x768 |"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Text(PlanDesk(c.views, c.desk)), c.plan) << c.change;
+}
+
+TEST(DeskPlan, FurtherViewsStopAtTheLimit) {
+  std::vector<DeskMonitor> desk{{"P", kPrimary, true}};
+  for (int i = 0; i < 20; ++i) desk.push_back({"M" + std::to_string(i), {1280 + i * 800, 0, 800, 600}});
+  const DeskPlan plan = PlanDesk({{"P", kPrimary}, {"M3", {1280 + 3 * 800, 0, 800, 600}}}, desk);
+  EXPECT_EQ(plan.further.size(), 1u);
+  EXPECT_EQ(plan.joined.size(), kMaxFurtherMonitors - 1);
+}
+
+}  // namespace
