@@ -3,7 +3,10 @@
 // listed, all topmost; a loop that never waits while a view draws: every
 // empty queue becomes a round, one moment of the scene on every monitor,
 // until Escape or WM_CLOSE in any window ends them all. Where no view has
-// OpenGL the screen stays black and the loop waits for messages. Monitors
+// OpenGL the screen stays black and the loop waits for messages, as it does
+// while nobody can see the views (displays off, the session locked or
+// away): they stay up with their last frame, and draw again at once when
+// someone can. Monitors
 // plugged in, unplugged or changed meanwhile are followed: every monitor of
 // the desk as it is now stays covered.
 #include <windows.h>
@@ -12,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "renderer/app/audience_win32.h"
 #include "renderer/app/desk_win32.h"
 #include "renderer/app/front_win32.h"
 #include "renderer/app/settings_win32.h"
@@ -38,6 +42,7 @@ struct Renderer {
   HINSTANCE instance = nullptr;
   WNDCLASSA monitorClass{};       // registered once a further monitor needs it
   bool monitorClassReady = false;
+  Audience audience;
   Scene scene;
 };
 
@@ -156,6 +161,7 @@ void OnDestroy(View& view) {
     return;
   }
   app.ending = true;
+  app.audience.Stop();
   for (size_t i = 1; i < app.views.size(); ++i) DestroyWindow(app.views[i]->window);
   PostQuitMessage(0);
 }
@@ -174,6 +180,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYDOWN: OnKeyDown(wParam); return 0;
     case WM_CLOSE: EndRenderer(); return 0;
     case WM_DESTROY: OnDestroy(*view); return 0;
+    case WM_POWERBROADCAST: App().audience.OnPower(wParam, lParam); return TRUE;
+    case WM_WTSSESSION_CHANGE: App().audience.OnSession(wParam); return 0;
     case WM_DISPLAYCHANGE:
       App().deskNext = Now();
       App().deskSettled.QuadPart = Now().QuadPart + Ticks(kDeskSettleMs);
@@ -334,8 +342,8 @@ void NoteDesk() {
 }
 
 // Until WM_QUIT, returning its exit code: frames back to back while a view
-// draws; otherwise a still black screen needs none, and the loop sleeps
-// until a message comes or the front is due a look.
+// draws and someone can see it; otherwise a still screen needs none, and
+// the loop sleeps until a message comes or the front is due a look.
 int RunLoop() {
   MSG msg{};
   PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
@@ -344,7 +352,7 @@ int RunLoop() {
     if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
-    } else if (const View* driver = RoundDriver()) {
+    } else if (const View* driver = App().audience.Watching() ? RoundDriver() : nullptr) {
       InvalidateRect(driver->window, nullptr, FALSE);
     } else {
       const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, kFrontCheckMs, QS_ALLINPUT);
@@ -389,6 +397,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   NoteDesk();
   // The keys belong to the saver: the host handed on its right to the foreground.
   TakeForeground(primary->window);
+  app.audience.Listen(primary->window);
 
   app.renderingEnabled = true;
   const int code = RunLoop();

@@ -33,6 +33,11 @@
 //                                         direct child, x y in the parent's client pixels
 //   velprobe screenrect <handle>          "x y width height" of any window, on the screen
 //   velprobe stale                        the handle of a window that no longer exists
+//   velprobe power <title> <state> [how] sends the window WM_POWERBROADCAST with the console display
+//                                         state (0 off, 1 on, 2 dimmed) written into its process, as the
+//                                         system does; how "other" names another setting, "short" gives
+//                                         the data a wrong size
+//   velprobe session <title> <event>      sends the window WM_WTSSESSION_CHANGE with that event
 //   velprobe displaychange                sends every top-level window WM_DISPLAYCHANGE, as after a
 //                                         change of the desk's monitors
 //   velprobe reader <title>               what a screen reader hears of the window and each descendant
@@ -375,6 +380,30 @@ int Reader(HWND w, const wchar_t* name) {
 
 }  // namespace
 
+// The message the system sends a window registered for the display state:
+// its setting lies in the receiver's own memory.
+int Power(HWND w, int state, const std::wstring& how) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  HANDLE process = pid ? OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid) : nullptr;
+  if (!process) return 1;
+  struct {
+    GUID setting;
+    DWORD length;
+    DWORD data;
+  } message{{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}}, sizeof(DWORD),
+            static_cast<DWORD>(state)};
+  if (how == L"other") message.setting.Data1 ^= 1;
+  if (how == L"short") message.length = 1;
+  void* there = VirtualAllocEx(process, nullptr, sizeof message, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  const bool sent = there && WriteProcessMemory(process, there, &message, sizeof message, nullptr) &&
+                    SendMessageTimeoutW(w, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(there),
+                                        SMTO_ABORTIFHUNG, 5000, nullptr);
+  if (there) VirtualFreeEx(process, there, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return sent ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n" for the shell
   if (argc < 2) return 2;
@@ -479,6 +508,10 @@ int wmain(int argc, wchar_t** argv) {
     const bool topmost = GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST;
     // Activates it too, as a program bringing its window forward does.
     return SetWindowPos(w, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) ? 0 : 1;
+  }
+  if (cmd == L"power" && argc > 3) return Power(w, _wtoi(argv[3]), argc > 4 ? argv[4] : L"");
+  if (cmd == L"session" && argc > 3) {
+    return SendMessageTimeoutW(w, WM_WTSSESSION_CHANGE, _wtoi(argv[3]), 1, SMTO_ABORTIFHUNG, 5000, nullptr) ? 0 : 1;
   }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"endsession") {

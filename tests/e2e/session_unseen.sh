@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Nothing drawn that nobody can see: with the displays off, or the session
+# locked or away, the renderer draws no frames and all but rests, its
+# window still up and on top with its last frame; when someone can see it
+# again it draws at once. Messages about other settings change nothing.
+# Nothing here sends these messages itself: the probe sends them as the
+# system would.
+. "$VELNORA_SOURCE/tests/e2e/lib.sh"
+
+# cpu_share PID SECONDS: percent of one core the process used over that time.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+cpu_share() {
+  local a b
+  a=$(cpu_ticks "$1")
+  sleep "$2"
+  b=$(cpu_ticks "$1")
+  echo $(( (b - a) * 100 / ($2 * $(getconf CLK_TCK)) ))
+}
+
+# moving: the screen changes within 0.3 s.
+moving() {
+  screenshot "$SCENARIO_TMP/a.png"
+  sleep 0.3
+  screenshot "$SCENARIO_TMP/b.png"
+  [ "$(compare -metric AE "$SCENARIO_TMP/a.png" "$SCENARIO_TMP/b.png" null: 2>&1 | awk '{printf "%d", $1}')" -gt 0 ]
+}
+
+# still WHAT: the view stays up, on top, over the whole screen, and draws nothing.
+still() {
+  sleep 0.3
+  moving && fail "$1: frames are still drawn"
+  expect_eq "$(window_rect Ondrel_VC) / $(probe top 640 512)" "0 0 1280 1024 / Ondrel_VC" "$1: nothing drawn, still covered"
+}
+
+# drawing_again WHAT: frames change again within a second.
+drawing_again() {
+  wait_until 1 "$1: no frames" moving
+  pass "$1: drawing again"
+}
+
+start Velnora.scr /s
+host=$LAST_PID
+wait_window Ondrel_VC 20
+rpid=$(unix_pid_of Velnora.dll) || fail "renderer process not found"
+sleep 1
+drawing=$(cpu_share "$rpid" 3)
+note "drawing: ${drawing} % of a core"
+[ "$drawing" -ge 40 ] || fail "the renderer drawing took only ${drawing} % of a core"
+
+probe power Ondrel_VC 0
+still "displays off"
+resting=$(cpu_share "$rpid" 3)
+note "displays off: ${resting} % of a core"
+[ "$resting" -le 5 ] || fail "with the displays off the renderer took ${resting} % of a core"
+pass "displays off: the renderer rests"
+probe power Ondrel_VC 1 other
+probe power Ondrel_VC 1 short
+still "another setting, data of the wrong size"
+probe power Ondrel_VC 2
+drawing_again "displays dimmed"
+
+probe session Ondrel_VC 7  # locked
+still "session locked"
+resting=$(cpu_share "$rpid" 3)
+note "locked: ${resting} % of a core"
+[ "$resting" -le 5 ] || fail "with the session locked the renderer took ${resting} % of a core"
+probe session Ondrel_VC 8
+drawing_again "unlocked"
+probe session Ondrel_VC 4  # the remote connection gone
+still "remote connection gone"
+probe session Ondrel_VC 3
+drawing_again "connected again"
+
+probe power Ondrel_VC 0
+still "displays off again"
+escape_ends_session "$host"
+pass "Escape ends the session while the displays are off"
+snapshot_gone "displays off"
+finish
