@@ -1,5 +1,5 @@
-// COM initialised for the life of an object (the picture decoder, the file
-// chooser and the shell need it on this thread).
+// COM initialised for the life of an object (the picture decoders, the file
+// chooser and the shell need it on this thread), and an owned interface.
 #pragma once
 
 #include <objbase.h>
@@ -17,6 +17,25 @@ class ComScope {
 
  private:
   bool ok_;
+};
+
+// Owns one reference to a COM interface and releases it.
+template <typename T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (p_) p_->Release();
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  T** out() { return &p_; }
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+
+ private:
+  T* p_ = nullptr;
 };
 
 }  // namespace Forms

@@ -14,22 +14,7 @@
 namespace Ondrel_B {
 namespace {
 
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T** out() { return &p_; }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
+using Forms::ComPtr;
 
 // The JPEG's bytes in a stream of their own (OleLoadPicture reads a stream).
 bool OpenResourceStream(ComPtr<IStream>& stream, DWORD& size) {
@@ -60,7 +45,7 @@ bool DecodePicture(std::vector<uint32_t>& pixels, int& width, int& height) {
   DWORD size = 0;
   if (!OpenResourceStream(stream, size)) return false;
   ComPtr<IPicture> picture;
-  if (FAILED(OleLoadPicture(stream.operator->(), static_cast<LONG>(size), FALSE, IID_IPicture,
+  if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(picture.out()))) ||
       !picture) {
     return false;

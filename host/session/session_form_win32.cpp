@@ -14,7 +14,9 @@
 #include "host/forms/picture_box_win32.h"
 #include "host/music/ondrel_bgm.h"
 #include "host/session/session_rules.h"
+#include "host/session/snapshot_bmp.h"
 #include "host/session/snapshot_file_win32.h"
+#include "host/session/wallpaper_win32.h"
 
 namespace Ondrel_B {
 namespace {
@@ -30,6 +32,7 @@ class Ondrel_S final : public Forms::Form {
   void OnLoad() override;
   bool OnQueryUnload() override;
   void TakeSnapshot();
+  void ShowWallpaperWhereUnread(const std::vector<std::unique_ptr<Forms::Surface>>& further);
   void StartRenderer();
   void StartMusic();
   void WatchRenderer();
@@ -86,12 +89,35 @@ void Ondrel_S::TakeSnapshot() {
     }
     ReleaseDC(GetDesktopWindow(), screen);
   }
+  ShowWallpaperWhereUnread(pictures);
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
   if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
     const std::wstring file = MonitorSnapshotFile(n);
     if (n > further_.size() || !WriteSnapshotFile(*pictures[n - 1], file)) DeleteSnapshotFiles(file);
+  }
+}
+
+// Off the user's desktop, or where a monitor's copy is one colour in every
+// pixel, the copy holds nothing of the desktop: that monitor shows the
+// user's wallpaper instead, as the desktop lays it out. A copy that shows
+// anything is kept as it is.
+void Ondrel_S::ShowWallpaperWhereUnread(const std::vector<std::unique_ptr<Forms::Surface>>& further) {
+  Forms::Surface& primary = Master.Image();
+  std::vector<std::pair<Forms::Surface*, MonitorArea>> monitors{{&primary, {0, 0, primary.width(), primary.height()}}};
+  for (size_t i = 0; i < further.size(); ++i) monitors.push_back({further[i].get(), further_[i]});
+  std::vector<MonitorArea> areas;
+  for (const auto& m : monitors) areas.push_back(m.second);
+  const bool usersDesktop = OnUsersDesktop();
+  DeskWallpaper wallpaper(DeskBounds(areas));
+  GdiFlush();  // the copies may still be queued
+  for (const auto& [picture, area] : monitors) {
+    if (!picture->bits()) continue;
+    if (!usersDesktop ||
+        Bmp24OneColour(static_cast<const uint8_t*>(picture->bits()), picture->width(), picture->height())) {
+      wallpaper.DrawOn(*picture, area);
+    }
   }
 }
 

@@ -20,4 +20,8 @@ size_t Bmp24Stride(int32_t width);
 // when the size is not positive or the file would not fit its 32-bit fields.
 std::optional<std::vector<uint8_t>> Bmp24Headers(int32_t width, int32_t height);
 
+// Whether every pixel of 24-bit rows (padded as stored) is one colour; the
+// padding bytes do not count. False for an empty picture.
+bool Bmp24OneColour(const uint8_t* rows, int32_t width, int32_t height);
+
 }  // namespace Ondrel_B

@@ -50,6 +50,7 @@
 //                                         that font (default: the system's message font) at 100, 150
 //                                         and 200 %, and prints "class<TAB>text<TAB>percent<TAB>needed
 //                                         room" for each that is wider than its control; exit 1 if any
+//   velprobe desktop <name> <prog> [arg]  runs it on a new desktop of WinSta0 as Windows runs a saver; its exit code
 #include <windows.h>
 
 #include <fcntl.h>
@@ -378,6 +379,27 @@ int Reader(HWND w, const wchar_t* name) {
   return code;
 }
 
+// A desktop of its own holds the program's windows until it has ended.
+int OnDesktop(const wchar_t* name, const wchar_t* program, const wchar_t* argument) {
+  HDESK desktop = CreateDesktopW(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  if (!desktop) return 3;
+  std::wstring where = std::wstring(L"WinSta0\\") + name;
+  std::wstring line = L"\"" + std::wstring(program) + L"\"" + (argument ? L" " + std::wstring(argument) : L"");
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.lpDesktop = where.data();
+  PROCESS_INFORMATION pi{};
+  DWORD code = 3;
+  if (CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  CloseDesktop(desktop);
+  return static_cast<int>(code);
+}
+
 }  // namespace
 
 // The message the system sends a window registered for the display state:
@@ -467,6 +489,7 @@ int wmain(int argc, wchar_t** argv) {
           std::to_wstring(r.bottom - r.top));
     return 0;
   }
+  if (cmd == L"desktop" && argc > 3) return OnDesktop(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
   if (cmd == L"hold") return Hold(argv[2], argc > 3 ? _wtof(argv[3]) : 30.0);
   if (cmd == L"front") return Hold(argv[2], argc > 3 ? _wtof(argv[3]) : 30.0, true, argc > 4);
   if (cmd == L"top" && argc > 3) {
