@@ -11,32 +11,28 @@
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 cpu_share() {
   local a b
-  a=$(cpu_ticks "$1")
-  sleep "$2"
-  b=$(cpu_ticks "$1")
+  a=$(cpu_ticks "$1"); sleep "$2"; b=$(cpu_ticks "$1")
   echo $(( (b - a) * 100 / ($2 * $(getconf CLK_TCK)) ))
 }
-
 # moving: the screen changes within 0.3 s.
 moving() {
-  screenshot "$SCENARIO_TMP/a.png"
-  sleep 0.3
-  screenshot "$SCENARIO_TMP/b.png"
+  screenshot "$SCENARIO_TMP/a.png"; sleep 0.3; screenshot "$SCENARIO_TMP/b.png"
   [ "$(compare -metric AE "$SCENARIO_TMP/a.png" "$SCENARIO_TMP/b.png" null: 2>&1 | awk '{printf "%d", $1}')" -gt 0 ]
 }
-
 # still WHAT: the view stays up, on top, over the whole screen, and draws nothing.
 still() {
   sleep 0.3
   moving && fail "$1: frames are still drawn"
   expect_eq "$(window_rect Ondrel_VC) / $(probe top 640 512)" "0 0 1280 1024 / Ondrel_VC" "$1: nothing drawn, still covered"
 }
-
-# drawing_again WHAT: frames change again within a second.
-drawing_again() {
-  wait_until 1 "$1: no frames" moving
-  pass "$1: drawing again"
+# resting WHAT: next to no processor time.
+resting() {
+  local share
+  share=$(cpu_share "$rpid" 3)
+  [ "$share" -le 5 ] || fail "$1: the renderer took $share % of a core"
+  pass "$1: the renderer rests ($share % of a core)"
 }
+drawing_again() { wait_until 1 "$1: no frames" moving; pass "$1: drawing again"; }
 
 start Velnora.scr /s
 host=$LAST_PID
@@ -49,10 +45,7 @@ note "drawing: ${drawing} % of a core"
 
 probe power Ondrel_VC 0
 still "displays off"
-resting=$(cpu_share "$rpid" 3)
-note "displays off: ${resting} % of a core"
-[ "$resting" -le 5 ] || fail "with the displays off the renderer took ${resting} % of a core"
-pass "displays off: the renderer rests"
+resting "displays off"
 probe power Ondrel_VC 1 other
 probe power Ondrel_VC 1 short
 still "another setting, data of the wrong size"
@@ -61,9 +54,7 @@ drawing_again "displays dimmed"
 
 probe session Ondrel_VC 7  # locked
 still "session locked"
-resting=$(cpu_share "$rpid" 3)
-note "locked: ${resting} % of a core"
-[ "$resting" -le 5 ] || fail "with the session locked the renderer took ${resting} % of a core"
+resting "session locked"
 probe session Ondrel_VC 8
 drawing_again "unlocked"
 probe session Ondrel_VC 4  # the remote connection gone

@@ -16,8 +16,6 @@
 //   velprobe raise <title>                raises and activates the window, at the top of its band
 //                                         (always-on-top or not)
 //   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
-//   velprobe monitors                     "x y width height" of each monitor the system lists, the
-//                                         primary first
 //   velprobe client <title>               "x y width height" of the client area, on the screen
 //   velprobe layout <title>               "class<TAB>text<TAB>x y width height<TAB>enabled" for each
 //                                         descendant, placed in the window's client area
@@ -436,25 +434,6 @@ int wmain(int argc, wchar_t** argv) {
     ReleaseDC(nullptr, screen);
     Print(std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" " + std::to_wstring(GetSystemMetrics(SM_CYSCREEN)) +
           L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi));
-    return 0;
-  }
-  if (cmd == L"monitors") {
-    std::vector<std::wstring> lines;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
-          MONITORINFO info{};
-          info.cbSize = sizeof info;
-          if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-          const RECT& r = info.rcMonitor;
-          auto& out = *reinterpret_cast<std::vector<std::wstring>*>(list);
-          const std::wstring line = std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
-                                    std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top);
-          out.insert((info.dwFlags & MONITORINFOF_PRIMARY) ? out.begin() : out.end(), line);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&lines));
-    for (const std::wstring& line : lines) Print(line);
     return 0;
   }
   if (cmd == L"displaychange") {
