@@ -10,9 +10,8 @@
 # cpu_share PID SECONDS: percent of one core the process used over that time.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 cpu_share() {
-  local a b
-  a=$(cpu_ticks "$1"); sleep "$2"; b=$(cpu_ticks "$1")
-  echo $(( (b - a) * 100 / ($2 * $(getconf CLK_TCK)) ))
+  local a; a=$(cpu_ticks "$1"); sleep "$2"
+  echo $(( ($(cpu_ticks "$1") - a) * 100 / ($2 * $(getconf CLK_TCK)) ))
 }
 # moving: the screen changes within 0.3 s.
 moving() {
@@ -23,7 +22,8 @@ moving() {
 still() {
   sleep 0.3
   moving && fail "$1: frames are still drawn"
-  expect_eq "$(window_rect Ondrel_VC) / $(probe top 640 512)" "0 0 1280 1024 / Ondrel_VC" "$1: nothing drawn, still covered"
+  expect_eq "$(window_rect Ondrel_VC) / $(probe top 640 512)" "0 0 1280 1024 / Ondrel_VC" \
+    "$1: nothing drawn, still covered"
 }
 # resting WHAT: next to no processor time.
 resting() {
