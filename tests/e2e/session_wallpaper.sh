@@ -32,14 +32,18 @@ convert -size "${W}x${H}" xc:'#FF0000' -fill '#0000FF' -draw "rectangle 0,$((H /
 # session WHAT SHEET "X Y RRGGBB"...: a session on the desktop $ON_DESKTOP (else the user's) covers the
 # screen, its snapshot has those pixels, its sheet SHEET's colours and none of $NOT_SHOWN; Escape ends it
 # and leaves nothing but the settings file. NOTE: only xdotool sees windows on another desktop.
-renderer_up() { xdotool search --name '^Ondrel_VC$' >/dev/null; }
+# NOTE: xdotool's search stops at a window that goes while it looks (BadWindow): asked again, it answers.
+renderer_rect() {
+  xdotool search --name '^Ondrel_VC$' getwindowgeometry --shell 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=' |
+    cut -d= -f2 | xargs
+}
+covers_screen() { [ "$(renderer_rect)" = "0 0 $W $H" ]; }
 session() {
   local what=$1 sheet=$2 c x y colour; shift 2
   if [ -n "${ON_DESKTOP:-}" ]; then start "$VELNORA_PROBE" desktop "$ON_DESKTOP" "$(winepath -w "$VELNORA_DIST/Velnora.scr")" /s
   else start Velnora.scr /s; fi
-  wait_until 20 "$what: no renderer window" renderer_up
-  expect_eq "$(xdotool search --name '^Ondrel_VC$' getwindowgeometry --shell | grep -E '^(X|Y|WIDTH|HEIGHT)=' |
-    cut -d= -f2 | xargs)" "0 0 $W $H" "$what: the renderer covers the screen"
+  wait_until 20 "$what: no renderer window over the screen" covers_screen
+  pass "$what: the renderer covers the screen"
   for c in "$@"; do
     read -r x y colour <<<"$c"
     expect_eq "$(pixel "bmp:$SNAPSHOT_FILE" "$x" "$y")" "$colour" "$what: snapshot pixel at $x,$y"
