@@ -6,9 +6,8 @@
 // OpenGL the screen stays black and the loop waits for messages, as it does
 // while nobody can see the views (displays off, the session locked or
 // away): they stay up with their last frame, and draw again at once when
-// someone can. Monitors
-// plugged in, unplugged or changed meanwhile are followed: every monitor of
-// the desk as it is now stays covered.
+// someone can. Monitors plugged in, unplugged or changed meanwhile are
+// followed: every monitor of the desk as it is now stays covered.
 #include <windows.h>
 
 #include <memory>
@@ -40,8 +39,6 @@ struct Renderer {
   LARGE_INTEGER deskNext{};       // when the layout is next looked at
   LARGE_INTEGER deskSettled{};    // a second look after a change was announced; 0 for none
   HINSTANCE instance = nullptr;
-  WNDCLASSA monitorClass{};       // registered once a further monitor needs it
-  bool monitorClassReady = false;
   Audience audience;
   Scene scene;
 };
@@ -53,6 +50,14 @@ Renderer& App() {
 
 View& Primary() { return *App().views.front(); }
 
+LARGE_INTEGER Now() {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return now;
+}
+
+LONGLONG Ticks(DWORD ms) { return App().frequency.QuadPart * ms / 1000; }
+
 // Twenty times a second is soon enough to notice another program's window
 // and spares every frame a walk of the z-order.
 constexpr DWORD kFrontCheckMs = 50;
@@ -62,14 +67,6 @@ constexpr DWORD kFrontCheckMs = 50;
 // before the new layout has settled.
 constexpr DWORD kDeskCheckMs = 1000;
 constexpr DWORD kDeskSettleMs = 300;
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-LONGLONG Ticks(DWORD ms) { return App().frequency.QuadPart * ms / 1000; }
 
 // Hides the cursor for the program's run and shows it again on every way out.
 struct HiddenCursor {
@@ -91,9 +88,8 @@ View* RoundDriver() {
 // at most once every kFrontCheckMs.
 void KeepInFrontIfDue() {
   Renderer& app = App();
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  if (now.QuadPart - app.frontChecked.QuadPart < app.frequency.QuadPart * kFrontCheckMs / 1000) return;
+  const LARGE_INTEGER now = Now();
+  if (now.QuadPart - app.frontChecked.QuadPart < Ticks(kFrontCheckMs)) return;
   app.frontChecked = now;
   std::vector<HWND> ours;
   for (const auto& v : app.views) ours.push_back(v->window);
@@ -113,8 +109,7 @@ void DrawView(View& view) {
 // same moment.
 void DrawRound() {
   Renderer& app = App();
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
+  const LARGE_INTEGER now = Now();
   app.scene.t = AnimationTime(static_cast<double>(now.QuadPart - app.start.QuadPart) /
                               static_cast<double>(app.frequency.QuadPart));
   UpdateScene(app.scene, app.scene.t);
@@ -226,18 +221,9 @@ void PrepareView(View& view, const char* picturePath) {
   if (MakeViewCurrent(view)) InitSceneView(view.picture, view.clientWidth, view.clientHeight, picturePath);
 }
 
-// A class of their own for the further monitors' views: the class
-// "Ondrel_VC" and the title have one window each.
-bool MonitorClassReady() {
-  Renderer& app = App();
-  if (!app.monitorClassReady) app.monitorClassReady = RegisterClassA(&app.monitorClass) != 0;
-  return app.monitorClassReady;
-}
-
 // A view over a further monitor, the n of its title given. Only the
 // primary's swap, the last of a round, waits for the blank.
 View* OpenFurtherView(size_t number, const MonitorRect& area, int show) {
-  if (!MonitorClassReady()) return nullptr;
   const std::string title = kMonitorWindowName + std::to_string(number);
   View* view = OpenView(App().instance, {kMonitorWindowName, title, area, false, show});
   if (view) view->number = number;
@@ -286,18 +272,15 @@ void FollowDesk(const std::vector<DeskMonitor>& desk) {
 
   const bool enabled = app.renderingEnabled;
   app.renderingEnabled = false;  // no round while the views change
-  for (size_t i = 1; i < app.views.size(); ++i) {
-    if (!plan.further[i - 1]) {
+  PlaceView(Primary(), plan.primary);
+  for (size_t i = app.views.size(); i-- > 1;) {
+    if (plan.further[i - 1]) {
+      PlaceView(*app.views[i], *plan.further[i - 1]);
+    } else {
       app.views[i]->leaving = true;
       DestroyWindow(app.views[i]->window);
+      app.views.erase(app.views.begin() + static_cast<std::ptrdiff_t>(i));
     }
-  }
-  for (size_t i = app.views.size(); i-- > 1;) {
-    if (app.views[i]->leaving) app.views.erase(app.views.begin() + static_cast<std::ptrdiff_t>(i));
-  }
-  PlaceView(Primary(), plan.primary);
-  for (size_t i = 1, f = 0; i < app.views.size(); ++f) {
-    if (plan.further[f]) PlaceView(*app.views[i++], *plan.further[f]);
   }
   for (size_t j = 0; j < plan.joined.size(); ++j) {
     View* view = OpenFurtherView(FreeNumber(), plan.joined[j].area, SW_SHOWNOACTIVATE);
@@ -333,10 +316,12 @@ void FollowDeskIfDue() {
 void NoteDesk() {
   Renderer& app = App();
   app.desk = ListDesk();
-  for (const auto& v : app.views) {
-    for (const DeskMonitor& m : app.desk) {
-      if (m.area == v->area || (v.get() == &Primary() && m.primary && v->device.empty())) v->device = m.device;
+  for (const DeskMonitor& m : app.desk) {
+    for (const auto& v : app.views) {
+      if (m.area == v->area) v->device = m.device;
     }
+    // The primary's view may be the smaller size the host recorded.
+    if (m.primary) Primary().device = m.device;
   }
   app.deskNext.QuadPart = Now().QuadPart + Ticks(kDeskCheckMs);
 }
@@ -381,8 +366,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = kWindowName;
   const WindowSize size = ReadWindowSize();
   if (!RegisterClassA(&wc)) return 0;
-  app.monitorClass = wc;
-  app.monitorClass.lpszClassName = kMonitorWindowName;
+  // A class of their own for the further monitors' views: the class
+  // "Ondrel_VC" and the title have one window each. Without it they fail
+  // to open, as any window that cannot be made.
+  wc.lpszClassName = kMonitorWindowName;
+  RegisterClassA(&wc);
 
   // The primary's view: the class and title the host looks for, at the
   // corner, of the size the host recorded.

@@ -25,14 +25,19 @@ still() {
   expect_eq "$(window_rect Ondrel_VC) / $(probe top 640 512)" "0 0 1280 1024 / Ondrel_VC" \
     "$1: nothing drawn, still covered"
 }
-# resting WHAT: next to no processor time.
-resting() {
+# unseen WHAT "GONE" "BACK": after the first probe message no frames and next
+# to no processor time, after the second frames again within a second.
+unseen() {
   local share
+  probe $2
+  still "$1"
   share=$(cpu_share "$rpid" 3)
   [ "$share" -le 5 ] || fail "$1: the renderer took $share % of a core"
   pass "$1: the renderer rests ($share % of a core)"
+  probe $3
+  wait_until 1 "$1, then back: no frames" moving
+  pass "$1, then back: drawing again"
 }
-drawing_again() { wait_until 1 "$1: no frames" moving; pass "$1: drawing again"; }
 
 start Velnora.scr /s
 host=$LAST_PID
@@ -43,27 +48,14 @@ drawing=$(cpu_share "$rpid" 3)
 note "drawing: ${drawing} % of a core"
 [ "$drawing" -ge 40 ] || fail "the renderer drawing took only ${drawing} % of a core"
 
+unseen "displays off" "power Ondrel_VC 0" "power Ondrel_VC 2"  # back dimmed
+unseen "session locked" "session Ondrel_VC 7" "session Ondrel_VC 8"
+unseen "remote connection gone" "session Ondrel_VC 4" "session Ondrel_VC 3"
+
 probe power Ondrel_VC 0
-still "displays off"
-resting "displays off"
 probe power Ondrel_VC 1 other
 probe power Ondrel_VC 1 short
-still "another setting, data of the wrong size"
-probe power Ondrel_VC 2
-drawing_again "displays dimmed"
-
-probe session Ondrel_VC 7  # locked
-still "session locked"
-resting "session locked"
-probe session Ondrel_VC 8
-drawing_again "unlocked"
-probe session Ondrel_VC 4  # the remote connection gone
-still "remote connection gone"
-probe session Ondrel_VC 3
-drawing_again "connected again"
-
-probe power Ondrel_VC 0
-still "displays off again"
+still "displays off, then another setting and data of the wrong size"
 escape_ends_session "$host"
 pass "Escape ends the session while the displays are off"
 snapshot_gone "displays off"
