@@ -34,8 +34,8 @@ Section "Device"
 EndSection
 Section "Monitor"
   Identifier "monitor"
-  HorizSync 5.0-1000.0
-  VertRefresh 5.0-200.0
+  HorizSync 5.0-2000.0
+  VertRefresh 5.0-1000.0
 EndSection
 Section "Screen"
   Identifier "screen"
