@@ -267,8 +267,7 @@ void FollowDesk(const std::vector<DeskMonitor>& desk) {
   for (const auto& v : app.views) placed.push_back({v->device, v->area});
   const DeskPlan plan = PlanDesk(placed, desk);
   // Each joined monitor's screen is read before any view can lie over it.
-  std::vector<ScreenPicture> pictures;
-  for (const DeskMonitor& m : plan.joined) pictures.push_back(CaptureScreen(m.area));
+  const std::vector<ScreenPicture> pictures = PicturesOf(plan.joined, desk);
 
   const bool enabled = app.renderingEnabled;
   app.renderingEnabled = false;  // no round while the views change
@@ -306,7 +305,7 @@ void FollowDeskIfDue() {
   if (now.QuadPart < app.deskNext.QuadPart && !settledDue) return;
   app.deskNext.QuadPart = now.QuadPart + Ticks(kDeskCheckMs);
   if (settledDue) app.deskSettled.QuadPart = 0;
-  std::vector<DeskMonitor> desk = ListDesk();
+  std::vector<DeskMonitor> desk = Desk::MonitorsNow();
   if (desk == app.desk) return;
   FollowDesk(desk);
   app.desk = std::move(desk);
@@ -315,7 +314,7 @@ void FollowDeskIfDue() {
 // The desk the views were opened for, and the monitor each covers.
 void NoteDesk() {
   Renderer& app = App();
-  app.desk = ListDesk();
+  app.desk = Desk::MonitorsNow();
   for (const DeskMonitor& m : app.desk) {
     for (const auto& v : app.views) {
       if (m.area == v->area) v->device = m.device;
