@@ -249,3 +249,15 @@ x_window_rect() {
   xdotool search --name "^$1\$" getwindowgeometry --shell 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=' |
     cut -d= -f2 | xargs
 }
+
+# on_dummy_desk: the scenario runs again on Xorg's dummy desk, whose cables
+# xrandr plugs and pulls, unless it already does.
+on_dummy_desk() {
+  [ "${VELNORA_DESK:-}" != dummy ] || return 0
+  trap - EXIT
+  _e2e_cleanup
+  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
+}
+
+# plug ARGS...: an xrandr change, then the probe a driver's hotplug report makes.
+plug() { xrandr "$@" && xrandr >/dev/null; }

@@ -6,11 +6,7 @@
 # readable desktop is copied as before: session_desk_changes shows it.)
 . "$VELNORA_SOURCE/tests/e2e/lib.sh"
 
-if [ "${VELNORA_DESK:-}" != dummy ]; then
-  trap - EXIT
-  _e2e_cleanup
-  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
-fi
+on_dummy_desk
 
 WALL="$WINEPREFIX/drive_c/velnora_wall.bmp"
 keep_wallpaper_settings 'rm -f "$WALL"'
@@ -18,7 +14,6 @@ keep_wallpaper_settings 'rm -f "$WALL"'
 convert -size 800x450 xc:'#FF8000' -fill '#00C0C0' -draw 'rectangle 0,225 799,449' -type truecolor BMP3:"$WALL"
 wallpaper 'C:\velnora_wall.bmp' 6 0
 xrandr --addmode DUMMY1 1024x768
-plug() { xrandr "$@" && xrandr >/dev/null; }
 at() { [ "$(x_window_rect "$1")" = "$2" ]; }
 
 # plugged WHAT NOT_SHOWN: with a session running, a monitor plugged in right
