@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
+#include "desk/system/monitors_win32.h"
 #include "host/app/command_line.h"
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
 #include "host/base/ui_texts.h"
 #include "host/preview/preview_form_win32.h"
-#include "host/session/desk_monitors_win32.h"
 #include "host/session/monitor_layout.h"
 #include "host/session/session_form_win32.h"
 #include "host/settings/bgm_settings.h"
@@ -43,7 +43,7 @@ void WriteScreenSize() {
 // The monitors beyond the primary, for the renderer, written anew at every
 // session; a desk of one monitor keeps no such section, and deleting one
 // that is not there writes nothing.
-void WriteMonitorList(const std::vector<MonitorArea>& further) {
+void WriteMonitorList(const std::vector<MonitorRect>& further) {
   DeleteIniSection(kMonitorsSection, kSettingsFile);
   for (size_t i = 0; i < further.size(); ++i) {
     WriteIni(kMonitorsSection, MonitorKey(i + 1), MonitorValue(further[i]), kSettingsFile);
@@ -98,7 +98,7 @@ StartupResult Startup() {
 
   MakeSessionDpiAware();
   WriteScreenSize();
-  const std::vector<MonitorArea> further = FurtherMonitors(DeskMonitorsNow());
+  const std::vector<MonitorRect> further = FurtherMonitors(Desk::MonitorsNow());
   WriteMonitorList(further);
   return LoadSessionForm(further) ? StartupResult::RunMessageLoop : StartupResult::End;
 }

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "assets/resource_ids.h"
-#include "host/forms/com_scope_win32.h"
+#include "desk/system/com_win32.h"
 #include "host/preview/picture_scale.h"
 
 namespace Ondrel_B {
 namespace {
 
-using Forms::ComPtr;
+using Desk::ComPtr;
 
 // The JPEG's bytes in a stream of their own (OleLoadPicture reads a stream).
 bool OpenResourceStream(ComPtr<IStream>& stream, DWORD& size) {
@@ -40,7 +40,7 @@ bool OpenResourceStream(ComPtr<IStream>& stream, DWORD& size) {
 
 // The decoded picture as 32-bit top-down pixels.
 bool DecodePicture(std::vector<uint32_t>& pixels, int& width, int& height) {
-  Forms::ComScope com;  // for the length of one decode
+  Desk::ComScope com;  // for the length of one decode
   ComPtr<IStream> stream;
   DWORD size = 0;
   if (!OpenResourceStream(stream, size)) return false;

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "desk/system/monitor_picture_win32.h"
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
 #include "host/base/paths.h"
@@ -14,16 +15,14 @@
 #include "host/forms/picture_box_win32.h"
 #include "host/music/ondrel_bgm.h"
 #include "host/session/session_rules.h"
-#include "host/session/snapshot_bmp.h"
 #include "host/session/snapshot_file_win32.h"
-#include "host/session/wallpaper_win32.h"
 
 namespace Ondrel_B {
 namespace {
 
 class Ondrel_S final : public Forms::Form {
  public:
-  explicit Ondrel_S(const std::vector<MonitorArea>& further)
+  explicit Ondrel_S(const std::vector<MonitorRect>& further)
       : Form({kSessionTitle, WS_POPUP, WS_EX_TOOLWINDOW}), further_(further) {
     SetEndsApplication(true);
   }
@@ -32,7 +31,6 @@ class Ondrel_S final : public Forms::Form {
   void OnLoad() override;
   bool OnQueryUnload() override;
   void TakeSnapshot();
-  void ShowWallpaperWhereUnread(const std::vector<std::unique_ptr<Forms::Surface>>& further);
   void StartRenderer();
   void StartMusic();
   void WatchRenderer();
@@ -49,7 +47,7 @@ class Ondrel_S final : public Forms::Form {
   });
   Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
 
-  const std::vector<MonitorArea> further_;  // the monitors beyond the primary
+  const std::vector<MonitorRect> further_;  // the monitors beyond the primary
   std::wstring rendererPath_;
   MusicChoice music_ = MusicChoice::None;
   // Held only until the renderer's window is first seen, to tell a renderer
@@ -73,51 +71,27 @@ void Ondrel_S::OnLoad() {
   StartMusic();
 }
 
+// Each monitor's picture as the desk's one rule has it: the screen as it
+// looks now, or where that cannot be read, the user's wallpaper.
 void Ondrel_S::TakeSnapshot() {
   // Each further monitor's picture, in the snapshot's layout, of its own size.
   std::vector<std::unique_ptr<Forms::Surface>> pictures;
-  for (const MonitorArea& area : further_) {
+  for (const MonitorRect& area : further_) {
     pictures.push_back(std::make_unique<Forms::Surface>(Forms::SurfaceFormat{24, true}));
     pictures.back()->Resize(area.width, area.height);
   }
-  if (HDC screen = GetDC(GetDesktopWindow())) {
-    const Forms::Surface& image = Master.Image();
-    if (Master.Dc()) BitBlt(Master.Dc(), 0, 0, image.width(), image.height(), screen, 0, 0, SRCCOPY);
-    for (size_t i = 0; i < further_.size(); ++i) {
-      const MonitorArea& a = further_[i];
-      if (pictures[i]->bits()) BitBlt(pictures[i]->dc(), 0, 0, a.width, a.height, screen, a.left, a.top, SRCCOPY);
-    }
-    ReleaseDC(GetDesktopWindow(), screen);
-  }
-  ShowWallpaperWhereUnread(pictures);
+  Forms::Surface& primary = Master.Image();
+  std::vector<MonitorRect> desk{{0, 0, primary.width(), primary.height()}};
+  desk.insert(desk.end(), further_.begin(), further_.end());
+  Desk::MonitorPictures rule(desk);
+  rule.Draw(Master.Dc(), primary.bits(), desk[0]);
+  for (size_t i = 0; i < further_.size(); ++i) rule.Draw(pictures[i]->dc(), pictures[i]->bits(), further_[i]);
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
   if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
     const std::wstring file = MonitorSnapshotFile(n);
     if (n > further_.size() || !WriteSnapshotFile(*pictures[n - 1], file)) DeleteSnapshotFiles(file);
-  }
-}
-
-// Off the user's desktop, or where a monitor's copy is one colour in every
-// pixel, the copy holds nothing of the desktop: that monitor shows the
-// user's wallpaper instead, as the desktop lays it out. A copy that shows
-// anything is kept as it is.
-void Ondrel_S::ShowWallpaperWhereUnread(const std::vector<std::unique_ptr<Forms::Surface>>& further) {
-  Forms::Surface& primary = Master.Image();
-  std::vector<std::pair<Forms::Surface*, MonitorArea>> monitors{{&primary, {0, 0, primary.width(), primary.height()}}};
-  for (size_t i = 0; i < further.size(); ++i) monitors.push_back({further[i].get(), further_[i]});
-  std::vector<MonitorArea> areas;
-  for (const auto& m : monitors) areas.push_back(m.second);
-  const bool usersDesktop = OnUsersDesktop();
-  DeskWallpaper wallpaper(DeskBounds(areas));
-  GdiFlush();  // the copies may still be queued
-  for (const auto& [picture, area] : monitors) {
-    if (!picture->bits()) continue;
-    if (!usersDesktop ||
-        Bmp24OneColour(static_cast<const uint8_t*>(picture->bits()), picture->width(), picture->height())) {
-      wallpaper.DrawOn(*picture, area);
-    }
   }
 }
 
@@ -230,7 +204,7 @@ void Ondrel_S::ReleaseSnapshot() {
 
 }  // namespace
 
-bool LoadSessionForm(const std::vector<MonitorArea>& further) {
+bool LoadSessionForm(const std::vector<MonitorRect>& further) {
   static Ondrel_S form(further);
   return form.Load();
 }

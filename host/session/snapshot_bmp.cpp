@@ -1,7 +1,5 @@
 #include "host/session/snapshot_bmp.h"
 
-#include <cstring>
-
 namespace Ondrel_B {
 namespace {
 
@@ -16,10 +14,6 @@ void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
 }
 
 }  // namespace
-
-size_t Bmp24Stride(int32_t width) {
-  return width <= 0 ? 0 : (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-}
 
 std::optional<std::vector<uint8_t>> Bmp24Headers(int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return std::nullopt;
@@ -42,18 +36,6 @@ std::optional<std::vector<uint8_t>> Bmp24Headers(int32_t width, int32_t height) 
   Put32(h, 38, 3780);                               // 96 dpi, in pixels per metre
   Put32(h, 42, 3780);
   return h;
-}
-
-bool Bmp24OneColour(const uint8_t* rows, int32_t width, int32_t height) {
-  if (!rows || width <= 0 || height <= 0) return false;
-  const size_t stride = Bmp24Stride(width), used = static_cast<size_t>(width) * 3;
-  for (size_t i = 3; i < used; ++i) {
-    if (rows[i] != rows[i - 3]) return false;
-  }
-  for (int32_t y = 1; y < height; ++y) {
-    if (std::memcmp(rows + stride * static_cast<size_t>(y), rows, used) != 0) return false;
-  }
-  return true;
 }
 
 }  // namespace Ondrel_B

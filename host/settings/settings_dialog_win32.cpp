@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "desk/system/com_win32.h"
 #include "host/base/ascii.h"
 #include "host/base/names.h"
 #include "host/base/ondrel_b.h"
@@ -22,7 +23,6 @@
 #include "host/forms/access_keys_win32.h"
 #include "host/forms/accessible_win32.h"
 #include "host/forms/app_pointer_win32.h"
-#include "host/forms/com_scope_win32.h"
 #include "host/forms/combo_box_win32.h"
 #include "host/forms/form_win32.h"
 #include "host/forms/image_win32.h"
@@ -444,7 +444,7 @@ void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
 }  // namespace
 
 void ShowSettingsDialog(const UiTexts& texts) {
-  Forms::ComScope com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the file chooser and the shell
+  Desk::ComScope com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // the file chooser and the shell
   Ondrel_P dialog(texts);
   if (dialog.Load()) dialog.ShowModal();
 }

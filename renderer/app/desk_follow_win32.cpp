@@ -22,18 +22,22 @@ void PaceToPrimary(const std::vector<DeskMonitor>& desk) {
   App().rounds.SetRate(DisplayRate(device), App().frequency);
 }
 
+// Where each view lies, and the monitor it was put over.
+std::vector<PlacedView> Placed() {
+  std::vector<PlacedView> placed;
+  for (const auto& v : App().views) placed.push_back({v->device, v->area});
+  return placed;
+}
+
 // Fits the views to the desk: each kept one moved with its monitor, those
 // whose monitor left closed, a new one over each monitor that joined,
 // drawing the screen as it was there when it joined, or black where that
 // picture or OpenGL cannot be had.
 void FollowDesk(const std::vector<DeskMonitor>& desk) {
   Renderer& app = App();
-  std::vector<PlacedView> placed;
-  for (const auto& v : app.views) placed.push_back({v->device, v->area});
-  const DeskPlan plan = PlanDesk(placed, desk);
+  const DeskPlan plan = PlanDesk(Placed(), desk);
   // Each joined monitor's screen is read before any view can lie over it.
-  std::vector<ScreenPicture> pictures;
-  for (const DeskMonitor& m : plan.joined) pictures.push_back(CaptureScreen(m.area));
+  const std::vector<ScreenPicture> pictures = PicturesOf(plan.joined, desk);
 
   const bool enabled = app.renderingEnabled;
   app.renderingEnabled = false;  // no round while the views change
@@ -66,7 +70,7 @@ void FollowDesk(const std::vector<DeskMonitor>& desk) {
 
 void NoteDesk() {
   Renderer& app = App();
-  app.desk.layout = ListDesk();
+  app.desk.layout = Desk::MonitorsNow();
   for (const DeskMonitor& m : app.desk.layout) {
     for (const auto& v : app.views) {
       if (m.area == v->area) v->device = m.device;
@@ -76,6 +80,12 @@ void NoteDesk() {
   }
   PaceToPrimary(app.desk.layout);
   app.desk.next = Now() + Ticks(kDeskCheckMs);
+  // A monitor plugged in since the host listed the desk has no view yet:
+  // the first look covers it.
+  if (!PlanDesk(Placed(), app.desk.layout).joined.empty()) {
+    app.desk.layout.clear();
+    app.desk.next = Now();
+  }
 }
 
 void DeskAnnounced() {
@@ -92,7 +102,7 @@ void FollowDeskIfDue() {
   if (now < watch.next && !settledDue) return;
   watch.next = now + Ticks(kDeskCheckMs);
   if (settledDue) watch.settled = 0;
-  std::vector<DeskMonitor> desk = ListDesk();
+  std::vector<DeskMonitor> desk = Desk::MonitorsNow();
   PaceToPrimary(desk);
   if (desk == watch.layout) return;
   FollowDesk(desk);

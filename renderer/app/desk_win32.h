@@ -1,21 +1,21 @@
-// The desk as the system has it now: its monitors, and what the screen
-// shows over one of them.
+// The desk as the system has it now: its monitors, and the picture of a
+// monitor that joins while the renderer runs.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "desk/system/monitors_win32.h"
 #include "renderer/scene/desk_plan.h"
 #include "renderer/scene/snapshot.h"
 
-// Every monitor EnumDisplayMonitors lists, in its order.
-std::vector<DeskMonitor> ListDesk();
-
-// The screen's pixels over an area, held in memory only.
+// A monitor's picture, held in memory only.
 struct ScreenPicture {
   std::vector<uint8_t> pixels;  // as SnapshotImage holds them
-  SnapshotImage image;          // points into pixels; width 0 when the screen could not be read
+  SnapshotImage image;          // points into pixels; width 0 when no picture could be made
 };
 
-// Reads the screen over the area. A picture of width 0 when it cannot.
-ScreenPicture CaptureScreen(const MonitorRect& area);
+// The pictures of the monitors, in their order, each by the desk's one rule
+// (the screen there, or where it cannot be read the user's wallpaper),
+// laid out over the desk as it is now.
+std::vector<ScreenPicture> PicturesOf(const std::vector<DeskMonitor>& monitors, const std::vector<DeskMonitor>& desk);

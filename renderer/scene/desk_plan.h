@@ -9,15 +9,7 @@
 
 #include "renderer/scene/monitor_list.h"
 
-// One monitor as the system lists it now.
-struct DeskMonitor {
-  std::string device;  // the system's name for it, kept while it stays plugged
-  MonitorRect area;
-  bool primary = false;
-  bool operator==(const DeskMonitor& o) const {
-    return device == o.device && area == o.area && primary == o.primary;
-  }
-};
+using Desk::DeskMonitor;
 
 // Where a view lies now and the monitor it was put over.
 struct PlacedView {

@@ -10,15 +10,9 @@
 #include <string>
 #include <string_view>
 
-struct MonitorRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  bool operator==(const MonitorRect& o) const {
-    return left == o.left && top == o.top && width == o.width && height == o.height;
-  }
-};
+#include "desk/layout/monitor.h"
+
+using Desk::MonitorRect;
 
 // Keys "Monitor1" to "Monitor15" are read; any beyond are not.
 inline constexpr size_t kMaxFurtherMonitors = 15;

@@ -223,3 +223,41 @@ writable() {
   [ "$(id -u)" != 0 ] || chattr -i "$1" 2>/dev/null || true
   chmod u+w "$1"
 }
+
+# keep_wallpaper_settings [CLEANUP]: the prefix is shared: its wallpaper
+# settings are put back as they were when the scenario ends, and CLEANUP run.
+DESKTOP_KEY='HKCU\Control Panel\Desktop' COLORS_KEY='HKCU\Control Panel\Colors'
+keep_wallpaper_settings() {
+  wine reg export "$DESKTOP_KEY" "$SCENARIO_TMP/desktop.reg" /y >/dev/null 2>&1
+  wine reg export "$COLORS_KEY" "$SCENARIO_TMP/colors.reg" /y >/dev/null 2>&1
+  trap "{ wine reg delete '$DESKTOP_KEY' /v WallpaperStyle /f; wine reg delete '$DESKTOP_KEY' /v TileWallpaper /f
+    wine reg import '$SCENARIO_TMP/desktop.reg'; wine reg import '$SCENARIO_TMP/colors.reg'; } >/dev/null 2>&1
+    ${1:-}; _e2e_cleanup" EXIT
+}
+
+# wallpaper PATH STYLE TILE: the user's wallpaper as the display settings set it, over a dark blue (102030).
+wallpaper() {
+  printf 'REGEDIT4\r\n\r\n[%s]\r\n"Wallpaper"="%s"\r\n"WallpaperStyle"="%s"\r\n"TileWallpaper"="%s"\r\n\r\n[%s]\r\n"Background"="16 32 48"\r\n' \
+    "${DESKTOP_KEY/HKCU/HKEY_CURRENT_USER}" "${1//\\/\\\\}" "$2" "$3" "${COLORS_KEY/HKCU/HKEY_CURRENT_USER}" >"$SCENARIO_TMP/wall.reg"
+  wine regedit /S "$SCENARIO_TMP/wall.reg" >/dev/null 2>&1
+}
+
+# x_window_rect TITLE: "x y width height" of the window as X has it; unlike
+# window_rect, it sees windows on another desktop too.
+# NOTE: xdotool's search stops at a window that goes while it looks (BadWindow): asked again, it answers.
+x_window_rect() {
+  xdotool search --name "^$1\$" getwindowgeometry --shell 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=' |
+    cut -d= -f2 | xargs
+}
+
+# on_dummy_desk: the scenario runs again on Xorg's dummy desk, whose cables
+# xrandr plugs and pulls, unless it already does.
+on_dummy_desk() {
+  [ "${VELNORA_DESK:-}" != dummy ] || return 0
+  trap - EXIT
+  _e2e_cleanup
+  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
+}
+
+# plug ARGS...: an xrandr change, then the probe a driver's hotplug report makes.
+plug() { xrandr "$@" && xrandr >/dev/null; }

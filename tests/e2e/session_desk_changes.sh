@@ -6,11 +6,7 @@
 # plugged in again is covered again. Escape still ends everything.
 . "$VELNORA_SOURCE/tests/e2e/lib.sh"
 
-if [ "${VELNORA_DESK:-}" != dummy ]; then
-  trap - EXIT
-  _e2e_cleanup
-  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
-fi
+on_dummy_desk
 
 # The desktop: red over green where the primary starts, blue over yellow
 # wherever a monitor may come to lie beyond it; painted on a screen as large
@@ -22,8 +18,6 @@ xrandr --fb 3000x1300
 desktop_picture "$DESK"
 xrandr --fb 1280x1024
 xrandr --addmode DUMMY1 1024x768
-# plug ARGS...: an xrandr change, then the probe a driver's hotplug report makes.
-plug() { xrandr "$@" && xrandr >/dev/null; }
 crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }
 
 # covered WHAT TITLE X Y W H [AREA]: that window lies exactly there, and the

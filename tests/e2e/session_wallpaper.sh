@@ -7,20 +7,7 @@ read -r W H <<<"$(screen_size)"
 WALLS="$WINEPREFIX/drive_c/velnora_walls"
 KEPT="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Microsoft/Windows/Themes/TranscodedWallpaper"
 mkdir -p "$WALLS" "$(dirname "$KEPT")"
-DESKTOP='HKCU\Control Panel\Desktop' COLORS='HKCU\Control Panel\Colors'
-
-# The prefix is shared: its wallpaper settings are put back as they were.
-wine reg export "$DESKTOP" "$SCENARIO_TMP/desktop.reg" /y >/dev/null 2>&1
-wine reg export "$COLORS" "$SCENARIO_TMP/colors.reg" /y >/dev/null 2>&1
-trap '{ wine reg delete "$DESKTOP" /v WallpaperStyle /f; wine reg delete "$DESKTOP" /v TileWallpaper /f
-  wine reg import "$SCENARIO_TMP/desktop.reg"; wine reg import "$SCENARIO_TMP/colors.reg"; } >/dev/null 2>&1
-  rm -rf "$WALLS" "$KEPT"; _e2e_cleanup' EXIT
-# wallpaper PATH STYLE TILE: the user's wallpaper as the display settings set it, over a dark blue.
-wallpaper() {
-  printf 'REGEDIT4\r\n\r\n[%s]\r\n"Wallpaper"="%s"\r\n"WallpaperStyle"="%s"\r\n"TileWallpaper"="%s"\r\n\r\n[%s]\r\n"Background"="16 32 48"\r\n' \
-    "${DESKTOP/HKCU/HKEY_CURRENT_USER}" "${1//\\/\\\\}" "$2" "$3" "${COLORS/HKCU/HKEY_CURRENT_USER}" >"$SCENARIO_TMP/wall.reg"
-  wine regedit /S "$SCENARIO_TMP/wall.reg" >/dev/null 2>&1
-}
+keep_wallpaper_settings 'rm -rf "$WALLS" "$KEPT"'
 # A 640 x 480 BMP, orange over teal, and a 200 x 150 JPEG tile, crimson over sky.
 convert -size 640x480 xc:'#FF8000' -fill '#00C0C0' -draw 'rectangle 0,240 639,479' -type truecolor BMP3:"$WALLS/wall.bmp"
 convert -size 200x150 xc:'#E03C28' -fill '#28A0DC' -draw 'rectangle 0,75 199,149' -quality 100 "$WALLS/tile.jpg"
@@ -31,13 +18,8 @@ convert -size "${W}x${H}" xc:'#FF0000' -fill '#0000FF' -draw "rectangle 0,$((H /
 
 # session WHAT SHEET "X Y RRGGBB"...: a session on the desktop $ON_DESKTOP (else the user's) covers the
 # screen, its snapshot has those pixels, its sheet SHEET's colours and none of $NOT_SHOWN; Escape ends it
-# and leaves nothing but the settings file. NOTE: only xdotool sees windows on another desktop.
-# NOTE: xdotool's search stops at a window that goes while it looks (BadWindow): asked again, it answers.
-renderer_rect() {
-  xdotool search --name '^Ondrel_VC$' getwindowgeometry --shell 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=' |
-    cut -d= -f2 | xargs
-}
-covers_screen() { [ "$(renderer_rect)" = "0 0 $W $H" ]; }
+# and leaves nothing but the settings file.
+covers_screen() { [ "$(x_window_rect Ondrel_VC)" = "0 0 $W $H" ]; }
 session() {
   local what=$1 sheet=$2 c x y colour; shift 2
   if [ -n "${ON_DESKTOP:-}" ]; then start "$VELNORA_PROBE" desktop "$ON_DESKTOP" "$(winepath -w "$VELNORA_DIST/Velnora.scr")" /s

@@ -1,8 +1,10 @@
-# The host's and the renderer's folders stand in floors: a file may include
-# its own folder and folders on lower floors, never a peer or anything
-# above, and only platform glue (*_win32.*) includes <windows.h>. Fails
-# naming every include that breaks that, and every folder without a floor.
-#   cmake -DTREE=host|renderer -DTREE_DIR=<source>/<tree> -P floors.cmake
+# The host's, the renderer's and the desk's folders stand in floors: a file
+# may include its own folder and folders on lower floors, never a peer or
+# anything above, and only platform glue (*_win32.*) includes <windows.h>,
+# never in a portable floor. Host and renderer may include the desk, which
+# both build from; nothing else of another tree. Fails naming every include
+# that breaks that, and every folder without a floor.
+#   cmake -DTREE=host|renderer|desk -DTREE_DIR=<source>/<tree> -P floors.cmake
 set(floor_host_base 0)
 set(floor_host_forms 1)
 set(floor_host_widgets 2)
@@ -16,6 +18,15 @@ set(floor_renderer_scene 0)
 set(floor_renderer_gl 1)
 set(floor_renderer_app 2)
 
+set(floor_desk_layout 0)
+set(floor_desk_system 1)
+set(portable_desk_layout TRUE)
+
+set(uses_host desk)
+set(uses_renderer desk)
+set(foreign host renderer desk)
+list(REMOVE_ITEM foreign ${TREE} ${uses_${TREE}})
+
 file(GLOB_RECURSE sources RELATIVE ${TREE_DIR} ${TREE_DIR}/*.h ${TREE_DIR}/*.cpp)
 set(faults "")
 foreach(source IN LISTS sources)
@@ -25,9 +36,15 @@ foreach(source IN LISTS sources)
     continue()
   endif()
   file(STRINGS ${TREE_DIR}/${source} windows REGEX "^[ \t]*#[ \t]*include[ \t]*<windows.h>")
-  if(windows AND NOT source MATCHES "_win32\\.(h|cpp)$")
-    string(APPEND faults "\n  ${TREE}/${source}: includes <windows.h> but is not named *_win32")
+  if(windows AND (portable_${TREE}_${from} OR NOT source MATCHES "_win32\\.(h|cpp)$"))
+    string(APPEND faults "\n  ${TREE}/${source}: includes <windows.h> but is not platform glue of a platform floor")
   endif()
+  foreach(other IN LISTS foreign)
+    file(STRINGS ${TREE_DIR}/${source} across REGEX "^[ \t]*#[ \t]*include[ \t]*\"${other}/")
+    if(across)
+      string(APPEND faults "\n  ${TREE}/${source}: includes ${other}/, which it may not build from")
+    endif()
+  endforeach()
   file(STRINGS ${TREE_DIR}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"${TREE}/")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[^\"]*\"${TREE}/([^\"]*)\".*" "\\1" target "${line}")

@@ -12,7 +12,7 @@
 namespace {
 
 using Ondrel_B::DeskMonitor;
-using Ondrel_B::MonitorArea;
+using Ondrel_B::MonitorRect;
 
 std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
 
@@ -21,13 +21,13 @@ std::vector<DeskMonitor> Row(int n, int primaryAt) {
   std::vector<DeskMonitor> desk;
   for (int i = 0; i < n; ++i) {
     const int left = (i - primaryAt) * 1024;
-    desk.push_back({left, 0, left + 1024, 768, i == primaryAt});
+    desk.push_back({"", {left, 0, 1024, 768}, i == primaryAt});
   }
   return desk;
 }
 
-std::vector<MonitorArea> RowAreas(int n, int primaryAt) {
-  std::vector<MonitorArea> out;
+std::vector<MonitorRect> RowAreas(int n, int primaryAt) {
+  std::vector<MonitorRect> out;
   for (int i = 0; i < n; ++i) {
     if (i != primaryAt) out.push_back({(i - primaryAt) * 1024, 0, 1024, 768});
   }
@@ -38,30 +38,32 @@ TEST(MonitorLayout, FurtherMonitorsReachTheRendererAsTheHostSawThem) {
   const struct {
     const char* desk;
     std::vector<DeskMonitor> monitors;
-    std::vector<MonitorArea> further;
+    std::vector<MonitorRect> further;
   } cases[] = {
-      {"one monitor", {{0, 0, 1280, 1024, true}}, {}},
-      {"beside it, smaller", {{0, 0, 1280, 1024, true}, {1280, 0, 2304, 768, false}}, {{1280, 0, 1024, 768}}},
+      {"one monitor", {{"", {0, 0, 1280, 1024}, true}}, {}},
+      {"beside it, smaller", {{"", {0, 0, 1280, 1024}, true}, {"", {1280, 0, 1024, 768}, false}},
+       {{1280, 0, 1024, 768}}},
       {"left of and above it, primary listed last",
-       {{-1920, -200, 0, 880, false}, {0, -1200, 1600, 0, false}, {0, 0, 1280, 1024, true}},
+       {{"", {-1920, -200, 1920, 1080}, false}, {"", {0, -1200, 1600, 1200}, false}, {"", {0, 0, 1280, 1024}, true}},
        {{-1920, -200, 1920, 1080}, {0, -1200, 1600, 1200}}},
       {"primary not at the origin: placed relative to it",
-       {{100, 50, 1380, 1074, true}, {-924, 50, 100, 818, false}},
+       {{"", {100, 50, 1280, 1024}, true}, {"", {-924, 50, 1024, 768}, false}},
        {{-1024, 0, 1024, 768}}},
-      {"an empty monitor left out", {{0, 0, 800, 600, true}, {800, 0, 1600, 600, false}, {-640, 0, -640, 480, false}},
+      {"an empty monitor left out",
+       {{"", {0, 0, 800, 600}, true}, {"", {800, 0, 800, 600}, false}, {"", {-640, 0, 0, 480}, false}},
        {{800, 0, 800, 600}}},
-      {"no primary", {{0, 0, 800, 600, false}}, {}},
+      {"no primary", {{"", {0, 0, 800, 600}, false}}, {}},
       {"seventeen, the primary among them: the first fifteen further ones", Row(17, 3), RowAreas(16, 3)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.desk);
-    const std::vector<MonitorArea> further = Ondrel_B::FurtherMonitors(c.monitors);
+    const std::vector<MonitorRect> further = Ondrel_B::FurtherMonitors(c.monitors);
     EXPECT_EQ(further, c.further);
     for (size_t i = 0; i < further.size(); ++i) {
       const std::string value = Narrow(Ondrel_B::MonitorValue(further[i]));
       const auto read = ParseMonitorRect(value);
       ASSERT_TRUE(read) << value;
-      EXPECT_EQ((MonitorArea{read->left, read->top, read->width, read->height}), further[i]) << value;
+      EXPECT_EQ(*read, further[i]) << value;
       EXPECT_EQ(Narrow(Ondrel_B::MonitorKey(i + 1)), MonitorKey(i + 1));
       EXPECT_EQ(Narrow(Ondrel_B::MonitorSnapshotFile(i + 1)), MonitorSnapshotPath(i + 1));
     }

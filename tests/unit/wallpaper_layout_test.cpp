@@ -3,30 +3,30 @@
 
 #include <optional>
 
-#include "host/session/wallpaper_layout.h"
+#include "desk/layout/wallpaper_layout.h"
 
 namespace {
 
-using Ondrel_B::MonitorArea;
-using Ondrel_B::WallpaperPlacement;
-using Ondrel_B::WallpaperStyle;
+using Desk::MonitorRect;
+using Desk::WallpaperPlacement;
+using Desk::WallpaperStyle;
 
-const MonitorArea kPrimary{0, 0, 1280, 1024};
-const MonitorArea kBeside{1280, 0, 1024, 768};
-const MonitorArea kLeftAbove{-1920, -200, 1920, 1080};
+const MonitorRect kPrimary{0, 0, 1280, 1024};
+const MonitorRect kBeside{1280, 0, 1024, 768};
+const MonitorRect kLeftAbove{-1920, -200, 1920, 1080};
 
 using S = WallpaperStyle;
 
 TEST(WallpaperLayout, EachStylePlacesThePictureOnItsMonitor) {
-  const MonitorArea twoWide = Ondrel_B::DeskBounds({kPrimary, kBeside});
-  const MonitorArea leftAbove = Ondrel_B::DeskBounds({kPrimary, kLeftAbove});
-  ASSERT_EQ(twoWide, (MonitorArea{0, 0, 2304, 1024}));
-  ASSERT_EQ(leftAbove, (MonitorArea{-1920, -200, 3200, 1224}));
+  const MonitorRect twoWide = Desk::DeskBounds({kPrimary, kBeside});
+  const MonitorRect leftAbove = Desk::DeskBounds({kPrimary, kLeftAbove});
+  ASSERT_EQ(twoWide, (MonitorRect{0, 0, 2304, 1024}));
+  ASSERT_EQ(leftAbove, (MonitorRect{-1920, -200, 3200, 1224}));
   const struct {
     const char* what;
     WallpaperStyle style;
     int32_t w, h;
-    MonitorArea monitor, desk;
+    MonitorRect monitor, desk;
     std::optional<WallpaperPlacement> place;
   } cases[] = {
       {"centred", S::Centre, 640, 480, kPrimary, twoWide, {{320, 272, 640, 480, false}}},
@@ -45,7 +45,7 @@ TEST(WallpaperLayout, EachStylePlacesThePictureOnItsMonitor) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(Ondrel_B::PlaceWallpaper(c.style, c.w, c.h, c.monitor, c.desk), c.place);
+    EXPECT_EQ(Desk::PlaceWallpaper(c.style, c.w, c.h, c.monitor, c.desk), c.place);
   }
 }
 

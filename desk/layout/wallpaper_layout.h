@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
-#include "host/session/monitor_layout.h"
+#include "desk/layout/monitor.h"
 
-namespace Ondrel_B {
+namespace Desk {
 
 enum class WallpaperStyle { Centre, Tile, Stretch, Fit, Fill, Span };
 
@@ -37,13 +38,13 @@ struct WallpaperPlacement {
 // part of it. Nothing for an empty picture or monitor, or a placement past
 // 32-bit pixels.
 std::optional<WallpaperPlacement> PlaceWallpaper(WallpaperStyle style, int32_t pictureWidth, int32_t pictureHeight,
-                                                 const MonitorArea& monitor, const MonitorArea& desk);
+                                                 const MonitorRect& monitor, const MonitorRect& desk);
 
 // The rectangle bounding every monitor (each given relative to the primary).
-MonitorArea DeskBounds(const std::vector<MonitorArea>& monitors);
+MonitorRect DeskBounds(const std::vector<MonitorRect>& monitors);
 
 // Pictures past these are refused rather than decoded.
 inline constexpr int32_t kMaxWallpaperSide = 16384;
 inline constexpr int64_t kMaxWallpaperPixels = int64_t{8192} * 8192;
 
-}  // namespace Ondrel_B
+}  // namespace Desk

@@ -1,10 +1,11 @@
-// COM initialised for the life of an object (the picture decoders, the file
-// chooser and the shell need it on this thread), and an owned interface.
+// COM initialised for the life of an object (the picture decoders, the
+// desktop's wallpaper, the file chooser and the shell need it on the calling
+// thread), and an owned interface.
 #pragma once
 
 #include <objbase.h>
 
-namespace Forms {
+namespace Desk {
 
 class ComScope {
  public:
@@ -38,4 +39,4 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
-}  // namespace Forms
+}  // namespace Desk

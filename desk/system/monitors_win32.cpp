@@ -1,20 +1,21 @@
-#include "host/session/desk_monitors_win32.h"
+#include "desk/system/monitors_win32.h"
 
 #include <windows.h>
 
-namespace Ondrel_B {
+namespace Desk {
 
-std::vector<DeskMonitor> DeskMonitorsNow() {
+std::vector<DeskMonitor> MonitorsNow() {
   std::vector<DeskMonitor> desk;
   EnumDisplayMonitors(
       nullptr, nullptr,
       [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
-        MONITORINFO info{};
+        MONITORINFOEXA info{};
         info.cbSize = sizeof info;
-        if (GetMonitorInfoW(monitor, &info)) {
+        if (GetMonitorInfoA(monitor, &info)) {
           const RECT& r = info.rcMonitor;
           reinterpret_cast<std::vector<DeskMonitor>*>(list)->push_back(
-              {r.left, r.top, r.right, r.bottom, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+              {info.szDevice, {r.left, r.top, r.right - r.left, r.bottom - r.top},
+               (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
         }
         return TRUE;
       },
@@ -22,4 +23,4 @@ std::vector<DeskMonitor> DeskMonitorsNow() {
   return desk;
 }
 
-}  // namespace Ondrel_B
+}  // namespace Desk

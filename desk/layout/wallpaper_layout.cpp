@@ -1,8 +1,8 @@
-#include "host/session/wallpaper_layout.h"
+#include "desk/layout/wallpaper_layout.h"
 
 #include <algorithm>
 
-namespace Ondrel_B {
+namespace Desk {
 namespace {
 
 // a * b / c (c > 0) to the nearest integer, halves to even, in exact integers.
@@ -61,8 +61,8 @@ std::optional<uint32_t> ColourFromText(std::wstring_view text) {
 }
 
 std::optional<WallpaperPlacement> PlaceWallpaper(WallpaperStyle style, int32_t pictureWidth, int32_t pictureHeight,
-                                                 const MonitorArea& monitor, const MonitorArea& desk) {
-  const MonitorArea& frame = style == WallpaperStyle::Span ? desk : monitor;
+                                                 const MonitorRect& monitor, const MonitorRect& desk) {
+  const MonitorRect& frame = style == WallpaperStyle::Span ? desk : monitor;
   if (pictureWidth <= 0 || pictureHeight <= 0 || frame.width <= 0 || frame.height <= 0) return std::nullopt;
   const int64_t pw = pictureWidth, ph = pictureHeight, fw = frame.width, fh = frame.height;
   int64_t w = pw, h = ph;
@@ -96,10 +96,10 @@ std::optional<WallpaperPlacement> PlaceWallpaper(WallpaperStyle style, int32_t p
                             static_cast<int32_t>(h), tiled};
 }
 
-MonitorArea DeskBounds(const std::vector<MonitorArea>& monitors) {
+MonitorRect DeskBounds(const std::vector<MonitorRect>& monitors) {
   if (monitors.empty()) return {};
   int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-  for (const MonitorArea& m : monitors) {
+  for (const MonitorRect& m : monitors) {
     left = std::min<int64_t>(left, m.left);
     top = std::min<int64_t>(top, m.top);
     right = std::max<int64_t>(right, int64_t{m.left} + m.width);
@@ -111,4 +111,4 @@ MonitorArea DeskBounds(const std::vector<MonitorArea>& monitors) {
           static_cast<int32_t>(bottom - top)};
 }
 
-}  // namespace Ondrel_B
+}  // namespace Desk

@@ -1,16 +1,17 @@
 // IDesktopWallpaper is declared from Windows 8 on; it is asked for at run
-// time, so the host still runs where it is missing.
+// time, so both programs still run where it is missing.
 #undef _WIN32_WINNT
 #define _WIN32_WINNT 0x0602
-#include "host/session/wallpaper_win32.h"
+#include "desk/system/wallpaper_win32.h"
 
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "host/forms/com_scope_win32.h"
+#include "desk/system/com_win32.h"
+#include "desk/system/picture_decode_win32.h"
 
-namespace Ondrel_B {
+namespace Desk {
 namespace {
 
 constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
@@ -71,7 +72,7 @@ bool OnUsersDesktop() {
   return CompareStringOrdinal(name, -1, L"Default", -1, TRUE) == CSTR_EQUAL;
 }
 
-DeskWallpaper::Source DeskWallpaper::SourceOf(const MonitorArea& area) {
+DeskWallpaper::Source DeskWallpaper::SourceOf(const MonitorRect& area) {
   if (!looked_) {
     looked_ = true;
     registry_.path = UserText(kDesktopKey, L"Wallpaper");
@@ -80,8 +81,8 @@ DeskWallpaper::Source DeskWallpaper::SourceOf(const MonitorArea& area) {
     registry_.background =
         ColourFromText(UserText(L"Control Panel\\Colors", L"Background")).value_or(GetSysColor(COLOR_DESKTOP));
     // Windows 8 and later keep a wallpaper for each monitor.
-    Forms::ComScope com;
-    Forms::ComPtr<IDesktopWallpaper> desktop;
+    ComScope com;
+    ComPtr<IDesktopWallpaper> desktop;
     DESKTOP_WALLPAPER_POSITION position{};
     UINT count = 0;
     if (SUCCEEDED(CoCreateInstance(CLSID_DesktopWallpaper, nullptr, CLSCTX_ALL, IID_IDesktopWallpaper,
@@ -94,7 +95,7 @@ DeskWallpaper::Source DeskWallpaper::SourceOf(const MonitorArea& area) {
         RECT r{};
         if (SUCCEEDED(desktop->GetMonitorDevicePathAt(i, &id)) && SUCCEEDED(desktop->GetMonitorRECT(id, &r)) &&
             SUCCEEDED(desktop->GetWallpaper(id, &path)) && path && *path) {
-          // The primary's corner is the virtual screen's origin, as in MonitorArea.
+          // The primary's corner is the virtual screen's origin, as in MonitorRect.
           monitors_.push_back({{r.left, r.top, r.right - r.left, r.bottom - r.top},
                                {path, StyleOfPosition(position), background}});
         }
@@ -109,35 +110,36 @@ DeskWallpaper::Source DeskWallpaper::SourceOf(const MonitorArea& area) {
   return registry_;
 }
 
-const Forms::PictureFile* DeskWallpaper::Picture(const std::wstring& path) {
+const Dib* DeskWallpaper::Picture(const std::wstring& path) {
   if (path.empty()) return nullptr;
   if (path != decodedPath_) {
     decodedPath_ = path;
-    decoded_ = Forms::LoadPictureFile(path, kMaxWallpaperSide, kMaxWallpaperPixels);
+    decoded_ = DecodePicture(path, kMaxWallpaperSide, kMaxWallpaperPixels);
   }
-  return decoded_ ? &*decoded_ : nullptr;
+  return decoded_.get();
 }
 
-bool DeskWallpaper::DrawOn(Forms::Surface& target, const MonitorArea& area) {
+bool DeskWallpaper::DrawOn(HDC target, const MonitorRect& area) {
   const Source source = SourceOf(area);
-  const Forms::PictureFile* picture = Picture(FileOrKeptCopy(source.path));
-  if (!picture || !target.dc()) return false;
-  const auto place = PlaceWallpaper(source.style, picture->width, picture->height, area, desk_);
+  const Dib* picture = Picture(FileOrKeptCopy(source.path));
+  if (!picture || !target) return false;
+  const auto place = PlaceWallpaper(source.style, picture->width(), picture->height(), area, desk_);
   if (!place) return false;
-  HDC dc = target.dc();
-  target.Clear(source.background);
+  FillColour(target, area.width, area.height, source.background);
   if (place->tiled) {
-    Forms::GdiObject<HBRUSH> tiles(CreatePatternBrush(picture->bitmap.get()));
-    const RECT all{0, 0, target.width(), target.height()};
-    SetBrushOrgEx(dc, place->left, place->top, nullptr);
-    return tiles && FillRect(dc, &all, tiles.get());
+    bool drawn = true;
+    for (int64_t y = place->top; y < area.height; y += place->height) {
+      for (int64_t x = place->left; x < area.width; x += place->width) {
+        drawn = BitBlt(target, static_cast<int>(x), static_cast<int>(y), place->width, place->height, picture->dc(),
+                       0, 0, SRCCOPY) && drawn;
+      }
+    }
+    return drawn;
   }
-  Forms::MemoryDc from;
-  Forms::ScopedSelect chosen(from.get(), picture->bitmap.get());
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);  // as HALFTONE asks
-  return StretchBlt(dc, place->left, place->top, place->width, place->height, from.get(), 0, 0, picture->width,
-                    picture->height, SRCCOPY);
+  SetStretchBltMode(target, HALFTONE);
+  SetBrushOrgEx(target, 0, 0, nullptr);  // as HALFTONE asks
+  return StretchBlt(target, place->left, place->top, place->width, place->height, picture->dc(), 0, 0,
+                    picture->width(), picture->height(), SRCCOPY);
 }
 
-}  // namespace Ondrel_B
+}  // namespace Desk
