@@ -1,10 +1,12 @@
 // Ondrel_S: the hidden session form titled "Ondrel_Main". It takes the
 // desktop snapshot, starts the renderer and the music, keeps the music going
-// and ends the host once the renderer's window is gone.
+// and ends the host once the renderer has ended by the user's will. A
+// renderer that crashed or hung is started again, within a budget.
 #include "host/session/session_form_win32.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "desk/system/monitor_picture_win32.h"
@@ -14,6 +16,7 @@
 #include "host/forms/form_win32.h"
 #include "host/forms/picture_box_win32.h"
 #include "host/music/ondrel_bgm.h"
+#include "host/session/renderer_process_win32.h"
 #include "host/session/session_rules.h"
 #include "host/session/snapshot_file_win32.h"
 
@@ -30,12 +33,13 @@ class Ondrel_S final : public Forms::Form {
  private:
   void OnLoad() override;
   bool OnQueryUnload() override;
+  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override;
   void TakeSnapshot();
   void StartRenderer();
   void StartMusic();
   void WatchRenderer();
-  bool RendererWindowUp();
-  bool RendererStillStarting() const;
+  void RestartRenderer(DWORD now);
+  HWND RendererWindow();
   void ReleaseSnapshot();
 
   // The snapshot's rows as the bitmap file stores them.
@@ -48,15 +52,19 @@ class Ondrel_S final : public Forms::Form {
   Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
 
   const std::vector<MonitorRect> further_;  // the monitors beyond the primary
-  std::wstring rendererPath_;
   MusicChoice music_ = MusicChoice::None;
-  // Held only until the renderer's window is first seen, to tell a renderer
-  // still starting from one that ended before any check saw its window.
-  HANDLE rendererProcess_ = nullptr;
+  // The renderer's current run and what the checks saw of it.
+  RendererProcess renderer_;
   bool rendererSeen_ = false;
   DWORD rendererStartedAt_ = 0;
-  DWORD rendererSeenAt_ = 0;  // when its window was first seen
+  DWORD rendererSeenAt_ = 0;      // when its window was first seen
+  DWORD rendererLastSeenAt_ = 0;  // when a check last saw it
+  std::vector<uint32_t> failedAt_;  // the session's renderer failures, of the last minute
 };
+
+// Posted as the renderer's process ends: its exit code is judged at once,
+// not at the next tick.
+constexpr UINT kRendererEndedMessage = WM_APP + 1;
 
 void Ondrel_S::OnLoad() {
   // Sized to the primary screen, never shown.
@@ -95,31 +103,12 @@ void Ondrel_S::TakeSnapshot() {
   }
 }
 
+// At the session's start and after each failure alike: the snapshot files
+// and the monitor list it reads stay as the session's start left them.
 void Ondrel_S::StartRenderer() {
-  rendererPath_ = RendererPath();
-  // The full path, quoted, as the program to run: no other program of that
-  // name can be found instead.
-  std::wstring commandLine = L"\"" + rendererPath_ + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi{};
-  // Started suspended: the right to take the foreground is handed on before
-  // the renderer can ask for it, so that Escape and every key reach it and
-  // not the program the user last worked in.
-  if (CreateProcessW(rendererPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                     HostFolder().c_str(), &si, &pi)) {
-    AllowSetForegroundWindow(pi.dwProcessId);
-    ResumeThread(pi.hThread);
-    CloseHandle(pi.hThread);
-    rendererProcess_ = pi.hProcess;
-  }
+  renderer_.Start(RendererPath(), HostFolder(), hwnd(), kRendererEndedMessage);
+  rendererSeen_ = false;
   rendererStartedAt_ = GetTickCount();
-}
-
-bool Ondrel_S::RendererStillStarting() const {
-  return rendererProcess_ && WaitForSingleObject(rendererProcess_, 0) == WAIT_TIMEOUT;
 }
 
 void Ondrel_S::StartMusic() {
@@ -142,27 +131,60 @@ void Ondrel_S::StartMusic() {
   }
 }
 
-// Whether the renderer's window is up now; notes when it was first seen.
-bool Ondrel_S::RendererWindowUp() {
-  const bool windowNow = FindWindowW(nullptr, kRendererTitle) != nullptr;
-  if (windowNow && !rendererSeen_) {
+bool Ondrel_S::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+  if (message != kRendererEndedMessage) return false;
+  if (Timer3.Enabled()) WatchRenderer();
+  result = 0;
+  return true;
+}
+
+// The renderer's window if it is up now; notes when it was seen.
+HWND Ondrel_S::RendererWindow() {
+  HWND window = FindWindowW(nullptr, kRendererTitle);
+  if (window) {
+    rendererLastSeenAt_ = GetTickCount();
+    if (!rendererSeen_) rendererSeenAt_ = rendererLastSeenAt_;
     rendererSeen_ = true;
-    rendererSeenAt_ = GetTickCount();
-    if (rendererProcess_) CloseHandle(rendererProcess_);  // from now on the window alone tells
-    rendererProcess_ = nullptr;
   }
-  return windowNow;
+  return window;
 }
 
 void Ondrel_S::WatchRenderer() {
   const bool seenBefore = rendererSeen_;
-  const bool stillStarting = RendererStillStarting();
-  const bool windowNow = RendererWindowUp();
-  const bool ended = RendererHasEnded(windowNow, seenBefore, stillStarting, GetTickCount() - rendererStartedAt_);
-  if (ended) {
-    Timer3.SetEnabled(false);
-    Close();
+  HWND window = RendererWindow();
+  if (window) renderer_.Ask(window);
+  const DWORD now = GetTickCount();
+  RendererSight sight;
+  sight.windowNow = window != nullptr;
+  sight.windowSeenBefore = seenBefore;
+  sight.processRunning = renderer_.Running();
+  sight.exitCode = renderer_.ExitCode();
+  sight.msSinceStart = now - rendererStartedAt_;
+  sight.msSinceWindowSeen = now - rendererLastSeenAt_;
+  sight.answered = renderer_.Answered();
+  sight.msSinceAnswer = now - renderer_.AnsweredAt();
+  switch (JudgeRenderer(sight, failedAt_, now)) {
+    case RendererAction::Keep:
+      break;
+    case RendererAction::Restart:
+      RestartRenderer(now);
+      break;
+    case RendererAction::EndSession:
+      Timer3.SetEnabled(false);
+      Close();
+      break;
   }
+}
+
+// A failed renderer: what is left of it (a hung one) is ended, and a new
+// one covers the monitors again; the music, the timers and the cursor go on.
+void Ondrel_S::RestartRenderer(DWORD now) {
+  failedAt_.erase(std::remove_if(failedAt_.begin(), failedAt_.end(),
+                                 [now](uint32_t at) { return now - at >= kFailureWindowMs; }),
+                  failedAt_.end());
+  failedAt_.push_back(now);
+  renderer_.Terminate(kRendererHungExitCode);
+  StartRenderer();
 }
 
 // Whatever closes the form: the music stops, the cursor comes back, and the
@@ -179,8 +201,6 @@ bool Ondrel_S::OnQueryUnload() {
   }
   if (Shared().ModeLetter == L'S') ShowCursor(TRUE);
   ReleaseSnapshot();
-  if (rendererProcess_) CloseHandle(rendererProcess_);
-  rendererProcess_ = nullptr;
   return true;
 }
 
@@ -190,10 +210,10 @@ bool Ondrel_S::OnQueryUnload() {
 void Ondrel_S::ReleaseSnapshot() {
   const DWORD closedAt = GetTickCount();
   for (;;) {
-    const bool windowNow = RendererWindowUp();
+    const bool windowNow = RendererWindow() != nullptr;
+    const bool stillStarting = !windowNow && !rendererSeen_ && renderer_.Running();
     const DWORD now = GetTickCount();
-    const uint32_t wait = SnapshotWaitMs(windowNow, !windowNow && RendererStillStarting(), now - rendererSeenAt_,
-                                         now - closedAt);
+    const uint32_t wait = SnapshotWaitMs(windowNow, stillStarting, now - rendererSeenAt_, now - closedAt);
     if (wait == 0) break;
     Sleep(wait < 50 ? wait : 50);
   }

@@ -23,6 +23,24 @@ bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning
   return msSinceStart >= kRendererGraceMs;
 }
 
+RendererAction JudgeRenderer(const RendererSight& s, const std::vector<uint32_t>& failedAtMs, uint32_t nowMs) {
+  bool failed = false;
+  if (!s.processRunning) {
+    if (s.exitCode == 0) return RendererAction::EndSession;
+    failed = true;
+  } else if (s.windowNow) {
+    failed = s.answered && s.msSinceAnswer >= kRendererHungMs;
+  } else if (s.windowSeenBefore) {
+    return s.msSinceWindowSeen >= kRendererHungMs ? RendererAction::EndSession : RendererAction::Keep;
+  } else {
+    return RendererHasEnded(false, false, true, s.msSinceStart) ? RendererAction::EndSession : RendererAction::Keep;
+  }
+  if (!failed) return RendererAction::Keep;
+  size_t recent = 1;  // this one
+  for (uint32_t at : failedAtMs) recent += nowMs - at < kFailureWindowMs ? 1 : 0;
+  return recent < kFailureBudget ? RendererAction::Restart : RendererAction::EndSession;
+}
+
 uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWindowSeen, uint32_t msSinceClose) {
   if (windowNow) return msSinceWindowSeen < kSnapshotReadMs ? kSnapshotReadMs - msSinceWindowSeen : 0;
   if (stillStarting) return msSinceClose < kSnapshotReadMs ? kSnapshotReadMs - msSinceClose : 0;

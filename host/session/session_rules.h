@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Ondrel_B {
 
@@ -23,6 +24,45 @@ inline constexpr uint32_t kRendererGraceMs = 10000;
 // once the renderer's process is no longer running (it could not be started,
 // or ended before a check saw its window), or after the grace time.
 bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart);
+
+// A renderer window that has answered messages once and then not for this
+// long is hung, as Windows itself calls a window. Before its first answer a
+// renderer is still starting (its picture, GL set-up) and is never hung.
+inline constexpr uint32_t kRendererHungMs = 5000;
+
+// A renderer that fails this often within kFailureWindowMs is broken (a
+// driver that fails every time): the session then ends instead of starting
+// it again.
+inline constexpr size_t kFailureBudget = 3;
+inline constexpr uint32_t kFailureWindowMs = 60000;
+
+// The exit code the host ends a hung renderer with: anything but 0, the
+// renderer's own end.
+inline constexpr uint32_t kRendererHungExitCode = 0xDEAD;
+
+// What one check of the renderer found.
+struct RendererSight {
+  bool windowNow = false;         // its window is up
+  bool windowSeenBefore = false;  // an earlier check saw it up
+  bool processRunning = false;
+  uint32_t exitCode = 0;          // once ended; 0 too when it could not be started
+  uint32_t msSinceStart = 0;
+  uint32_t msSinceWindowSeen = 0;  // since a check last saw its window
+  bool answered = false;           // its window has answered a message
+  uint32_t msSinceAnswer = 0;
+};
+
+enum class RendererAction { Keep, EndSession, Restart };
+
+// What the session does at this check. Exit code 0 is the user's end
+// (Escape, WM_CLOSE, a start that found nothing to draw on): the session
+// ends. Any other end, or a window hung for kRendererHungMs, is a failure:
+// the renderer is started again, unless this failure spends the budget
+// (failedAtMs: the times of the session's earlier failures, on the clock
+// of nowMs). A window never seen is waited for as RendererHasEnded says; a
+// window gone whose process has not ended yet is given kRendererHungMs to
+// end, then the session ends as the window's end has always ended it.
+RendererAction JudgeRenderer(const RendererSight& sight, const std::vector<uint32_t>& failedAtMs, uint32_t nowMs);
 
 // How long a renderer still running when the session closes is given to
 // have read the snapshot, counted from its window's appearance: it reads the

@@ -49,6 +49,8 @@
 //                                         and 200 %, and prints "class<TAB>text<TAB>percent<TAB>needed
 //                                         room" for each that is wider than its control; exit 1 if any
 //   velprobe desktop <name> <prog> [arg]  runs it on a new desktop of WinSta0 as Windows runs a saver; its exit code
+//   velprobe crash <title>                an access violation in the window's process, as a faulting driver
+//                                         raises one: a thread of it started where nothing is mapped
 #include <windows.h>
 
 #include <fcntl.h>
@@ -516,6 +518,17 @@ int wmain(int argc, wchar_t** argv) {
     return SendMessageTimeoutW(w, WM_WTSSESSION_CHANGE, _wtoi(argv[3]), 1, SMTO_ABORTIFHUNG, 5000, nullptr) ? 0 : 1;
   }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"crash") {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = pid ? OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid) : nullptr;
+    HANDLE thread = process ? CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10),
+                                                 nullptr, 0, nullptr)
+                            : nullptr;
+    if (thread) CloseHandle(thread);
+    if (process) CloseHandle(process);
+    return thread ? 0 : 1;
+  }
   if (cmd == L"endsession") {
     DWORD_PTR agreed = 0;
     SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &agreed);
