@@ -29,7 +29,7 @@ RendererAction JudgeRenderer(const RendererSight& s, const std::vector<uint32_t>
     if (s.exitCode == 0) return RendererAction::EndSession;
     failed = true;
   } else if (s.windowNow) {
-    failed = s.answered && s.msSinceAnswer >= kRendererHungMs;
+    failed = s.answered ? s.msSinceAnswer >= kRendererHungMs : s.msSinceStart >= kRendererGraceMs;
   } else if (s.windowSeenBefore) {
     return s.msSinceWindowSeen >= kRendererHungMs ? RendererAction::EndSession : RendererAction::Keep;
   } else {
