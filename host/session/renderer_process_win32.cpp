@@ -14,13 +14,13 @@ void RendererProcess::Start(const std::wstring& path, const std::wstring& folder
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
-  // Started suspended: the right to take the foreground is handed on before
-  // the renderer can ask for it, so that Escape and every key reach it and
-  // not the program the user last worked in.
   // A crash ends the renderer at once instead of holding its frozen last
   // frame up while Windows reports it: the child inherits this error mode.
   const UINT errorMode = GetErrorMode();
   SetErrorMode(errorMode | SEM_NOGPFAULTERRORBOX);
+  // Started suspended: the right to take the foreground is handed on before
+  // the renderer can ask for it, so that Escape and every key reach it and
+  // not the program the user last worked in.
   const bool started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
                                       nullptr, folder.c_str(), &si, &pi);
   SetErrorMode(errorMode);
