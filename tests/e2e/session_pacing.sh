@@ -9,13 +9,7 @@
 # never hears of a rate changed later, so the change is tried on a new session.
 . "$VELNORA_SOURCE/tests/e2e/lib.sh"
 
-if [ "${VELNORA_DESK:-}" != dummy ]; then
-  trap - EXIT
-  _e2e_cleanup
-  VELNORA_DESK=dummy VELNORA_SCREEN=1024x768x24 exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
-fi
-
-plug() { xrandr "$@" && xrandr >/dev/null; }
+VELNORA_SCREEN=1024x768x24 on_dummy_desk
 plug --output DUMMY0 --mode 1024x768 --rate 60
 xrandr --addmode DUMMY1 1024x768
 
@@ -64,12 +58,11 @@ plug --output DUMMY1 --mode 1024x768 --right-of DUMMY0
 wait_window Ondrel_VC_Monitor1 5
 sleep 1
 swaps 3 >"$SCENARIO_TMP/swaps"
-read -r dcs per_dc < <(awk '{n[$2]++} END {for (d in n) {c++; s = s " " n[d]} print c, s}' "$SCENARIO_TMP/swaps")
-note "two monitors: $per_dc swaps per window"
-[ "$dcs" = 2 ] || fail "two monitors: swaps of $dcs windows"
-awk -v a="${per_dc% *}" -v b="${per_dc#* }" 'BEGIN { d = a - b; exit !(d <= 1 && d >= -1 && a >= 30 && a <= 190) }' ||
-  fail "two monitors: not both drawn once in every round at 60 Hz ($per_dc)"
-pass "two monitors: both drawn once in every round"
+per_dc=$(awk '{n[$2]++} END {for (d in n) printf "%d ", n[d]}' "$SCENARIO_TMP/swaps")
+# Two windows, as many swaps each (a round may be cut in two), no more than 60 Hz allows.
+awk -v n="$per_dc" 'BEGIN { c = split(n, a, " "); exit !(c == 2 && a[1] - a[2] <= 1 && a[2] - a[1] <= 1 && a[1] >= 30 && a[1] <= 190) }' ||
+  fail "two monitors: not both drawn once in every round at 60 Hz (swaps per window: $per_dc)"
+pass "two monitors: both drawn once in every round (swaps per window: $per_dc)"
 
 escape_ends_session "$HOST"
 pass "Escape ends the session at once"
