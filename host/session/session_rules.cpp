@@ -17,12 +17,6 @@ MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile) {
   return MusicChoice::None;
 }
 
-bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart) {
-  if (windowNow) return false;
-  if (windowSeenBefore || !processRunning) return true;
-  return msSinceStart >= kRendererGraceMs;
-}
-
 RendererAction JudgeRenderer(const RendererSight& s, const std::vector<uint32_t>& failedAtMs, uint32_t nowMs) {
   bool failed = false;
   if (!s.processRunning) {
@@ -33,7 +27,7 @@ RendererAction JudgeRenderer(const RendererSight& s, const std::vector<uint32_t>
   } else if (s.windowSeenBefore) {
     return s.msSinceWindowSeen >= kRendererHungMs ? RendererAction::EndSession : RendererAction::Keep;
   } else {
-    return RendererHasEnded(false, false, true, s.msSinceStart) ? RendererAction::EndSession : RendererAction::Keep;
+    return s.msSinceStart >= kRendererGraceMs ? RendererAction::EndSession : RendererAction::Keep;
   }
   if (!failed) return RendererAction::Keep;
   size_t recent = 1;  // this one

@@ -19,12 +19,6 @@ MusicChoice ChooseMusic(int16_t bgmKind, std::wstring_view bgmFile);
 // is given to show it before the session counts it as ended.
 inline constexpr uint32_t kRendererGraceMs = 10000;
 
-// Whether the session should end at this check of the renderer's window.
-// A window once seen and now gone ends it at once. One never seen ends it
-// once the renderer's process is no longer running (it could not be started,
-// or ended before a check saw its window), or after the grace time.
-bool RendererHasEnded(bool windowNow, bool windowSeenBefore, bool processRunning, uint32_t msSinceStart);
-
 // A renderer window that has answered messages once and then not for this
 // long is hung, as Windows itself calls a window. Before its first answer
 // the renderer is still starting (GL set-up, its pictures: at 7680 x 4320
@@ -61,7 +55,7 @@ enum class RendererAction { Keep, EndSession, Restart };
 // ends. Any other end, or a window hung (above), is a failure:
 // the renderer is started again, unless this failure spends the budget
 // (failedAtMs: the times of the session's earlier failures, on the clock
-// of nowMs). A window never seen is waited for as RendererHasEnded says; a
+// of nowMs). A window never seen is waited for kRendererGraceMs; a
 // window gone whose process has not ended yet is given kRendererHungMs to
 // end, then the session ends as the window's end has always ended it.
 RendererAction JudgeRenderer(const RendererSight& sight, const std::vector<uint32_t>& failedAtMs, uint32_t nowMs);
