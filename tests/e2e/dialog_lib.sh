@@ -21,6 +21,9 @@ BGMﾌｧｲﾙ=$3"
 }
 
 dialog_shown() { probe shown "$DIALOG" >/dev/null; }
+# NOTE: once in a full run, a probe asked right after the dialog showed
+# printed nothing (Wine's answer lost, the dialog well); ask again.
+dialog_client_known() { read -r CX CY CW CH <<<"$(probe client "$DIALOG")"; [ -n "${CH:-}" ]; }
 
 # open_dialog: /c with the profile calls (and Wine's stub of the zoom
 # animation) traced; waits until the dialog is
@@ -31,7 +34,7 @@ open_dialog() {
   WINEDEBUG=+profile,fixme+graphics start Velnora.scr /c
   DIALOG_PID=$LAST_PID
   wait_until 20 "the dialog did not show" dialog_shown
-  read -r CX CY CW CH <<<"$(probe client "$DIALOG")"
+  wait_until 5 "the dialog's client area unknown" dialog_client_known
   wait_focus "$DIALOG" 10
   sleep 0.2  # its first paints
 }
@@ -58,7 +61,8 @@ click_close_box() { local x y; read -r x y <<<"$(probe closebox "$DIALOG")"; xdo
 # dialog_closed SECONDS: the dialog's process ends (with code 0) within that time.
 dialog_closed() {
   wait_exit "$DIALOG_PID" "${1:-10}"
-  [ "$EXIT_CODE" = 0 ] || fail "the dialog's process ended with $EXIT_CODE"
+  [ "$EXIT_CODE" = 0 ] || fail "the dialog's process ended with $EXIT_CODE; Wine's last words:
+$(grep -av ':trace:profile:' "$SCENARIO_TMP/wine.log" | tail -n 15)"
 }
 
 # control_at X Y: the layout line of the control placed at (X, Y) of the client area.
