@@ -9,7 +9,7 @@
 # renderer Windows' error reporting, and starts its debugger (seconds);
 # without one it ends a crashed process at once, as Windows then does.
 AEDEBUG='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
-wine reg add "$AEDEBUG" /v Debugger /d false /f >/dev/null 2>&1 || fail "could not set the crash debugger"
+wine_setup "could not set the crash debugger" reg add "$AEDEBUG" /v Debugger /d false /f
 trap 'kill -CONT ${frozen:-} 2>/dev/null; wine reg delete "$AEDEBUG" /v Debugger /f >/dev/null 2>&1; _e2e_cleanup' EXIT
 
 read -r screen_w screen_h <<<"$(screen_size)"

@@ -71,7 +71,7 @@ cat >"$SCENARIO_TMP/browser.sh" <<EOF
 echo "\$1" >>"$SCENARIO_TMP/opened.txt"
 EOF
 chmod +x "$SCENARIO_TMP/browser.sh"
-wine reg add "$BROWSER_KEY" /v Browsers /d "$SCENARIO_TMP/browser.sh" /f >/dev/null 2>&1 || fail "could not register the stand-in browser"
+wine_setup "could not register the stand-in browser" reg add "$BROWSER_KEY" /v Browsers /d "$SCENARIO_TMP/browser.sh" /f
 opened_twice() { [ "$(grep -c . "$SCENARIO_TMP/opened.txt" 2>/dev/null)" -ge 2 ]; }
 click_banner 0
 wait_until 20 "the first banner's click opened nothing" test -s "$SCENARIO_TMP/opened.txt"
