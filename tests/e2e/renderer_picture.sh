@@ -8,8 +8,9 @@ count() {
   convert "$2" -format %c histogram:info:- | grep -i "#$1 " | awk -F: '{s += $1} END {print s + 0}'
 }
 
-shoot() {  # FILE: a screenshot, kept beside the build for a person to look at
-  screenshot "$1"
+shoot() {  # FILE: the renderer's 1024 x 768 window, kept beside the build for a person to look at
+  # Only the window: beyond it lies whatever desktop picture an earlier scenario left.
+  import -window root -crop 1024x768+0+0 +repage "$1"
   cp "$1" "$VELNORA_BUILD/" 2>/dev/null || true
 }
 
