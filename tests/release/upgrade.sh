@@ -19,7 +19,8 @@ done
 # Everything an install leaves, for "nothing changed".
 installed_state() {
   sha256sum "$SYS/Velnora.scr" "$SYS/Velnora.dll" "$UNINSTALL_DIR/uninstall.exe" 2>&1
-  wine reg query "$UNINSTALL_KEY" /reg:64 2>&1 | tr -d '\r' | sort
+  # Its output only: Wine's own stderr at exit (an ld.so assertion, once) is not state.
+  wine reg query "$UNINSTALL_KEY" /reg:64 2>/dev/null | tr -d '\r' | sort
   reg_value "$DESKTOP_KEY" SCRNSAVE.EXE; reg_value "$DESKTOP_KEY" ScreenSaveActive
 }
 current_is_velnora() {
