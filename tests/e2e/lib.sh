@@ -70,24 +70,11 @@ still_running() {
   kill -0 "$pid" 2>/dev/null || fail "process $pid ended within ${secs}s"
 }
 
-# NOTE: a Wine program that loses its link to the wine server ends at once
-# with code 1 and "wine client error" (it answers nothing); such a probe is
-# asked again, once.
-probe() {
-  local out rc tries=2
-  while :; do
-    out=$(timeout -k 2 20 wine "$VELNORA_PROBE" "$@" 2>"$SCENARIO_TMP/probe.err"); rc=$?
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] && grep -q "wine client error" "$SCENARIO_TMP/probe.err" || break
-  done
-  [ -z "$out" ] || printf '%s\n' "$out"
-  return $rc
-}
+probe() { timeout -k 2 20 wine "$VELNORA_PROBE" "$@" 2>/dev/null; }
 
-# wine_setup WHAT ARGS...: a Wine command that prepares a scenario (a
-# registry value); asked again once a second later before the scenario
-# fails with Wine's own words. NOTE: once in a full run, such a command
-# ended within 0.07 s right after a scenario on the dummy desk.
+# wine_setup WHAT ARGS...: a Wine command a scenario needs (a registry value),
+# tried again a second later before failing with Wine's words: one such
+# command once ended in 0.07 s, for no reason it printed.
 wine_setup() {
   local what=$1; shift
   wine "$@" >/dev/null 2>"$SCENARIO_TMP/setup.err" && return 0
