@@ -133,6 +133,7 @@ try {
       check(over <= 0, `${path}: scrolls ${over} px sideways at ${width} px`);
     }
     if (shotDir) {
+      await page.evaluate(() => document.activeElement.blur());
       for (const width of [390, 1280]) {
         await page.setViewport({ width, height: 900 });
         const tag = path === '/index.html' ? 'root' : path.split('/')[1];
