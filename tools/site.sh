@@ -31,6 +31,7 @@ die() { echo "site: $*" >&2; exit 1; }
 out=${out:-$packages/site}
 
 one() {  # PATTERN: the one package in the folder that matches
+  # shellcheck disable=SC2206  # the pattern is meant to glob
   local found=("$packages"/$1)
   [ ${#found[@]} = 1 ] && [ -f "${found[0]}" ] || die "expected one $1 in $packages"
   basename "${found[0]}"
