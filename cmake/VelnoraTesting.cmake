@@ -46,9 +46,11 @@ function(velnora_scenario name script)
   if(NOT S_TIMEOUT)
     set(S_TIMEOUT 180)
   endif()
-  add_test(NAME e2e.${name} COMMAND bash ${script})
+  # Its own display, Wine prefix (a copy of the run's) and wineserver, so
+  # that scenarios run side by side.
+  set(dir ${CMAKE_BINARY_DIR}/scenarios/${name})
+  add_test(NAME e2e.${name} COMMAND ${PROJECT_SOURCE_DIR}/tools/testenv.sh ${dir} bash ${script})
   set_tests_properties(e2e.${name} PROPERTIES
     TIMEOUT ${S_TIMEOUT}
-    RESOURCE_LOCK desktop
-    ENVIRONMENT "VELNORA_DIST=${VELNORA_DIST_DIR};VELNORA_BUILD=${CMAKE_BINARY_DIR};VELNORA_PROBE=$<TARGET_FILE:velprobe>;VELNORA_SOURCE=${PROJECT_SOURCE_DIR}")
+    ENVIRONMENT "VELNORA_DIST=${VELNORA_DIST_DIR};VELNORA_BUILD=${CMAKE_BINARY_DIR};VELNORA_SCENARIO_DIR=${dir};VELNORA_PREFIX_TEMPLATE=${CMAKE_BINARY_DIR}/wineprefix;VELNORA_PROBE=$<TARGET_FILE:velprobe>;VELNORA_SOURCE=${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -19,7 +19,11 @@
 #   instead of Xvfb, DUMMY0 at VELNORA_SCREEN's size, and a prefix of its own
 #   (<build-dir>/wineprefix-dummy) where Wine follows XRandR;
 # - with VELNORA_GL=none, a desk without OpenGL: the X servers offer no GLX,
-#   so Wine has no OpenGL pixel format.
+#   so Wine has no OpenGL pixel format;
+# - with VELNORA_PREFIX_TEMPLATE, a prepared prefix (the run's own), the
+#   prefix is a fresh copy of it, deleted at the end: each scenario runs
+#   with a prefix, a wineserver and a display of its own, side by side with
+#   the others.
 # Everything started here is ended here, by process id.
 set -euo pipefail
 
@@ -34,6 +38,22 @@ desk=${VELNORA_DESK:-}
 suffix=${monitors:+-monitors}
 [ "$desk" != dummy ] || suffix=-dummy
 export WINEPREFIX="${VELNORA_WINEPREFIX:-$build/wineprefix$suffix}"
+# Bump when the prefix's settings change, so that existing prefixes get them.
+prefix_version=4
+template=${VELNORA_PREFIX_TEMPLATE:-}
+copied=0
+if [ -n "$template" ] && [ "$template" != "$WINEPREFIX" ] &&
+  [ "$(cat "$template/.velnora-ready" 2>/dev/null)" = "$prefix_version" ]; then
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX/drive_c/windows"
+  # Wine's own programs and libraries, which nothing rewrites, are linked; the rest is copied.
+  cp -al "$template/drive_c/windows/system32" "$template/drive_c/windows/winsxs" "$WINEPREFIX/drive_c/windows/"
+  tar -C "$template" --exclude=./drive_c/windows/system32 --exclude=./drive_c/windows/winsxs -cf - . |
+    tar -C "$WINEPREFIX" -xf -
+  copied=1
+  # As above for a prefix of several monitors, written before any Wine program reads it.
+  [ -z "$monitors" ] || sed -i '/^\[Software\\\\Wine\\\\X11 Driver\]/a "UseXRandR"="N"' "$WINEPREFIX/user.reg"
+fi
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono/Gecko installers and no desktop menu entries in the test prefix.
@@ -52,7 +72,7 @@ XVFB_PID=""
 XEPHYR_PID=""
 XORG_PID=""
 [ "${VELNORA_GL:-}" != none ] || X_SERVER_ARGS=(-extension GLX)
-trap 'status=$?; wineserver -k 2>/dev/null || true; [ -z "$XEPHYR_PID" ] || xvfb_stop "$XEPHYR_PID"
+trap 'status=$?; wineserver -k 2>/dev/null || true; [ "$copied" = 0 ] || { wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"; }; [ -z "$XEPHYR_PID" ] || xvfb_stop "$XEPHYR_PID"
   [ -z "$XVFB_PID" ] || xvfb_stop "$XVFB_PID"; [ -z "$XORG_PID" ] || { xvfb_stop "$XORG_PID"; rm -rf "$XORG_DIR"; }
   exit $status' EXIT
 if [ -n "$monitors" ]; then
@@ -78,19 +98,17 @@ else
 fi
 trap 'exit 130' INT TERM
 
-# Bump when the prefix's settings change, so that existing prefixes get them.
-prefix_version=4
 if [ "$(cat "$WINEPREFIX/.velnora-ready" 2>/dev/null)" != "$prefix_version" ]; then
   echo "testenv: preparing Wine prefix $WINEPREFIX"
   timeout 180 wineboot -i >/dev/null 2>&1 || true
   # A crash must end the process, never wait in winedbg or a dialog.
   wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # XRandR shows Xephyr's screens as one output; Xinerama lists each.
+  [ -z "$monitors" ] || wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
   # The virtual screens have no window manager: Wine itself must give the
   # keyboard focus, also to a window that covers the whole screen.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  # XRandR shows Xephyr's screens as one output; Xinerama lists each.
-  [ -z "$monitors" ] || wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
   # The dialog's face "ＭＳ Ｐゴシック" is drawn with its metric twin from
   # fonts-ipafont-gothic. A UTF-16 .reg file carries the Japanese name
   # whatever the locale of this shell.

@@ -115,8 +115,9 @@ hold_window() {
 send_key() { xdotool key "$@"; }
 
 # escape_ends_session HOST_PID: types Escape; the renderer's window goes and
-# the host (exit code in EXIT_CODE) follows within one check of it. The
-# moment the window is gone is known to within one probe (~0.1 s).
+# the host (exit code in EXIT_CODE) follows within one check of it: half a
+# second promised, a second allowed for a machine half as fast. The moment
+# the window is gone is known to within one probe (~0.1 s).
 escape_ends_session() {
   local gone_ms lag
   send_key Escape
@@ -125,7 +126,7 @@ escape_ends_session() {
   wait_exit "$1" 5
   lag=$(( $(now_ms) - gone_ms ))
   note "host ended ${lag} ms after the renderer's window was gone"
-  [ "$lag" -le 900 ] || fail "the host took ${lag} ms to notice the renderer had gone"
+  [ "$lag" -le 1000 ] || fail "the host took ${lag} ms to notice the renderer had gone"
 }
 
 # screenshot FILE: the whole X screen as PNG.
@@ -274,7 +275,7 @@ on_dummy_desk() {
   [ "${VELNORA_DESK:-}" != dummy ] || return 0
   trap - EXIT
   _e2e_cleanup
-  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
+  VELNORA_DESK=dummy exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_SCENARIO_DIR" bash "$0"
 }
 
 # plug ARGS...: an xrandr change, then the probe a driver's hotplug report makes.

@@ -28,7 +28,7 @@ if [ -z "${VELNORA_MONITORS:-}" ]; then
   # The rest on two monitors, in a prefix and on a display of their own.
   trap - EXIT
   _e2e_cleanup
-  VELNORA_MONITORS="1280x1024 1024x768" exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
+  VELNORA_MONITORS="1280x1024 1024x768" exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_SCENARIO_DIR" bash "$0"
 fi
 
 # Each monitor its own colours: red over green on the primary, blue over yellow beside it.

@@ -10,9 +10,9 @@ if [ "${VELNORA_GL:-}" != none ]; then
   trap - EXIT
   _e2e_cleanup
   # A prefix of its own: the shared one's desktop process lives on the display with GLX.
-  VELNORA_GL=none VELNORA_WINEPREFIX="$VELNORA_BUILD/wineprefix-nogl" \
-    "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0" || exit 1
-  VELNORA_GL=none VELNORA_MONITORS="1280x1024 1024x768" exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_BUILD" bash "$0"
+  VELNORA_GL=none VELNORA_WINEPREFIX="$VELNORA_SCENARIO_DIR/wineprefix-nogl" \
+    "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_SCENARIO_DIR" bash "$0" || exit 1
+  VELNORA_GL=none VELNORA_MONITORS="1280x1024 1024x768" exec "$VELNORA_SOURCE/tools/testenv.sh" "$VELNORA_SCENARIO_DIR" bash "$0"
 fi
 
 renderer_pid() { unix_pid_of "Velnora.dll"; }

@@ -26,17 +26,20 @@ still() {
     "$1: nothing drawn, still covered"
 }
 # unseen WHAT "GONE" "BACK": after the first probe message no frames and next
-# to no processor time, after the second frames again within a second.
+# to no processor time (5 % of a core at most, and a quarter of what drawing
+# took here), after the second frames again at once (a look takes two
+# screenshots: 3 s leave room for a slow machine's).
 unseen() {
   local share
   probe $2
   still "$1"
   share=$(cpu_share "$rpid" 3)
-  [ "$share" -le 5 ] || fail "$1: the renderer took $share % of a core"
+  [ "$share" -le 5 ] && [ $((share * 4)) -le "$drawing" ] ||
+    fail "$1: the renderer took $share % of a core, drawing $drawing %"
   pass "$1: the renderer rests ($share % of a core)"
   probe $3
-  wait_until 1 "$1, then back: no frames" moving
-  pass "$1, then back: drawing again"
+  wait_until 3 "$1, then back: no frames" moving
+  pass "$1, then back: drawing again (${WAITED_MS} ms)"
 }
 
 start Velnora.scr /s
@@ -46,7 +49,6 @@ rpid=$(unix_pid_of Velnora.dll) || fail "renderer process not found"
 sleep 1
 drawing=$(cpu_share "$rpid" 3)
 note "drawing: ${drawing} % of a core"
-[ "$drawing" -ge 40 ] || fail "the renderer drawing took only ${drawing} % of a core"
 
 unseen "displays off" "power Ondrel_VC 0" "power Ondrel_VC 2"  # back dimmed
 unseen "session locked" "session Ondrel_VC 7" "session Ondrel_VC 8"

@@ -29,24 +29,13 @@ banners() {
 
 open_dialog
 pointer_away
-samples=()
-start_ms=$(now_ms)
-while [ $(( $(now_ms) - start_ms )) -lt 6500 ]; do
-  samples+=("$(banners)")
-  case "${samples[-1]}" in *" $BLACK") ;; *)
-    [ -s "$SCENARIO_TMP/dialog.png" ] || {
-      read -r wx wy ww wh <<<"$(window_rect "$DIALOG")"
-      import -window root -crop "${ww}x${wh}+${wx}+${wy}" +repage "png:$SCENARIO_TMP/dialog.png"
-    } ;;
-  esac
-  sleep 0.1
-done
-[ -s "$SCENARIO_TMP/dialog.png" ] && keep_screenshot dialog "$SCENARIO_TMP/dialog.png"
-note "${#samples[@]} samples of the banners in 6.5 s"
 # Which banner moved between two samples: L, R, B (both: a sample caught a
 # hand-over half drawn) or nothing. Expected: the left plays while the right
-# is still black, then the right while the left holds, then the left again.
-verdict=$(printf '%s\n' "${samples[@]}" | awk -v black="$BLACK" '
+# is still black, then the right while the left holds, then the left again,
+# each seen moving in three samples at least. Prints what is wrong ("more:"
+# while the samples do not show it all yet), nothing once they do.
+verdict() {
+  printf '%s\n' "${samples[@]}" | awk -v black="$BLACK" '
   NR == 1 { if ($2 != black) print "the right banner showed a frame at once" }
   NR > 1 {
     m = ($1 != l ? "L" : "") ($2 != r ? "R" : "")
@@ -57,11 +46,31 @@ verdict=$(printf '%s\n' "${samples[@]}" | awk -v black="$BLACK" '
   }
   { l = $1; r = $2 }
   END {
+    s = ""; for (i = 1; i <= n; i++) s = s mover[i] run[i] " "
     if (both > 2) print both " samples saw both banners move"
-    if (n < 3 || mover[1] != "L" || mover[2] != "R" || mover[3] != "L") {
-      s = ""; for (i = 1; i <= n; i++) s = s mover[i] run[i] " "; print "movers were " s
-    } else if (run[1] < 3 || run[2] < 3) print "too few frames: left " run[1] ", right " run[2]
-  }')
+    else if ((n >= 1 && mover[1] != "L") || (n >= 2 && mover[2] != "R") || (n >= 3 && mover[3] != "L")) print "movers were " s
+    else if (n >= 3 && run[2] < 3) print "too few frames of the right banner: " s
+    else if (n < 3 || run[3] < 3) print "more: movers were " s
+  }'
+}
+
+# Sampled until the banners have shown it all (a cycle is 4.9 s), for 20 s at most.
+samples=()
+start_ms=$(now_ms)
+verdict=more
+while [ "${verdict%%:*}" = more ] && [ $(( $(now_ms) - start_ms )) -lt 20000 ]; do
+  samples+=("$(banners)")
+  case "${samples[-1]}" in *" $BLACK") ;; *)
+    [ -s "$SCENARIO_TMP/dialog.png" ] || {
+      read -r wx wy ww wh <<<"$(window_rect "$DIALOG")"
+      import -window root -crop "${ww}x${wh}+${wx}+${wy}" +repage "png:$SCENARIO_TMP/dialog.png"
+    } ;;
+  esac
+  verdict=$(verdict)
+  sleep 0.1
+done
+[ -s "$SCENARIO_TMP/dialog.png" ] && keep_screenshot dialog "$SCENARIO_TMP/dialog.png"
+note "${#samples[@]} samples of the banners in $(( $(now_ms) - start_ms )) ms"
 [ -z "$verdict" ] || fail "banner animation: $verdict"
 pass "the left banner plays, then the right while the left holds its last frame, then the left again"
 
