@@ -15,7 +15,7 @@
 //   velprobe top <x> <y>                  the title of the top-level window Wine sees on top at a point
 //   velprobe raise <title>                raises and activates the window, at the top of its band
 //                                         (always-on-top or not)
-//   velprobe metrics                      "screen-width screen-height ansi-code-page dpi"
+//   velprobe metrics                      "screen-width screen-height ansi-code-page dpi refresh-hz"
 //   velprobe client <title>               "x y width height" of the client area, on the screen
 //   velprobe layout <title>               "class<TAB>text<TAB>x y width height<TAB>enabled" for each
 //                                         descendant, placed in the window's client area
@@ -476,9 +476,12 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"metrics") {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    const int hz = EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmDisplayFrequency) : 0;
     ReleaseDC(nullptr, screen);
     Print(std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" " + std::to_wstring(GetSystemMetrics(SM_CYSCREEN)) +
-          L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi));
+          L" " + std::to_wstring(GetACP()) + L" " + std::to_wstring(dpi) + L" " + std::to_wstring(hz));
     return 0;
   }
   if (cmd == L"displaychange") {
