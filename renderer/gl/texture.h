@@ -19,7 +19,7 @@ struct Texture {
 
 // Releases any held name, stores the file name, creates a fresh name with
 // repeat wrap and linear / mipmap-nearest filters and leaves it bound.
-bool PrepareTexture(Texture& tex, const char* fileName);
+void PrepareTexture(Texture& tex, const char* fileName);
 
 // Deletes the held name, if any.
 void ReleaseTexture(Texture& tex);

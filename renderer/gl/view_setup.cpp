@@ -39,8 +39,7 @@ bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeig
   return loaded;
 }
 
-bool InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
+void InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
   InitSceneView(picture, clientWidth, clientHeight, snapshotPath);
   PlaceScene(scene);
-  return true;
 }

@@ -11,7 +11,7 @@ bool EyeSeesMirror(const Reflector& r, Vec4 eye);
 
 // True when the facet lies wholly on or in front of the reflector's plane,
 // the eye sees the mirror and no corner lies in the plane; out then holds the
-// mirrored facet (offset cleared, texture kept). Takes the reflector's normal
+// mirrored facet (texture kept). Takes the reflector's normal
 // as it stands: the frame derives it once after turning the panel.
 bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out);
 
