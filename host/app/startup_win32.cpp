@@ -46,7 +46,7 @@ void WriteScreenSize() {
 void WriteMonitorList(const std::vector<MonitorRect>& further) {
   DeleteIniSection(kMonitorsSection, kSettingsFile);
   for (size_t i = 0; i < further.size(); ++i) {
-    WriteIni(kMonitorsSection, MonitorKey(i + 1), MonitorValue(further[i]), kSettingsFile);
+    WriteIni(kMonitorsSection, Desk::MonitorKey<wchar_t>(i + 1), MonitorValue(further[i]), kSettingsFile);
   }
 }
 

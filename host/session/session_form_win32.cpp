@@ -98,7 +98,7 @@ void Ondrel_S::TakeSnapshot() {
   // renderer to show: it then runs untextured.
   if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
-    const std::wstring file = MonitorSnapshotFile(n);
+    const std::wstring file = Desk::MonitorSnapshotFile<wchar_t>(n);
     if (n > further_.size() || !WriteSnapshotFile(*pictures[n - 1], file)) DeleteSnapshotFiles(file);
   }
 }
@@ -219,7 +219,7 @@ void Ondrel_S::ReleaseSnapshot() {
   }
   DeleteSnapshotFiles(kSnapshotFile);
   // Pictures beyond this session's monitors went at its start.
-  for (size_t n = 1; n <= further_.size(); ++n) DeleteSnapshotFiles(MonitorSnapshotFile(n));
+  for (size_t n = 1; n <= further_.size(); ++n) DeleteSnapshotFiles(Desk::MonitorSnapshotFile<wchar_t>(n));
 }
 
 }  // namespace
