@@ -54,9 +54,8 @@ void BackdropControl::Paint(HDC target) const {
 LRESULT BackdropControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(hwnd(), &ps)) Paint(dc);
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hwnd());
+      if (painting.get()) Paint(painting.get());
       return 0;
     }
     case WM_PRINTCLIENT:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/gdi_win32.h"
 
 namespace Forms {
 
@@ -37,7 +37,7 @@ UINT Label::TextFormat() const {
 
 RECT Label::ExtentIn(HDC dc, HFONT font) const {
   RECT extent{0, 0, 0, 0};
-  ScopedSelect selected(dc, font);
+  Desk::ScopedSelect selected(dc, font);
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
   return extent;
 }
@@ -48,7 +48,7 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
   LOGFONTW lf{};
   if (!GetObjectW(look_.font, sizeof lf, &lf)) return 0;
   lf.lfHeight = MulDiv(lf.lfHeight, percent, 100);
-  const GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
+  const Desk::GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
   if (!scaled) return 0;
   return (ExtentIn(dc, scaled.get()).right * 100 + percent - 1) / percent;
 }
@@ -57,11 +57,13 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
 // hinting may make the text a few pixels wider than the 100 % text scaled:
 // the label is as wide as the widest of the three.
 void Label::FitToText() {
-  HDC screen = GetDC(hwnd());
-  if (!screen) return;
-  RECT extent = ExtentIn(screen, look_.font);
-  for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen, percent));
-  ReleaseDC(hwnd(), screen);
+  RECT extent{};
+  {
+    const Desk::WindowDc screen(hwnd());
+    if (!screen.get()) return;
+    extent = ExtentIn(screen.get(), look_.font);
+    for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen.get(), percent));
+  }
   const int edge = look_.border ? 2 : 0;
   SetWindowPos(hwnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -70,7 +72,7 @@ void Label::FitToText() {
 void Label::PaintOver(HDC dc, const RECT& area) const {
   RECT text_area = area;
   if (look_.border) DrawEdge(dc, &text_area, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-  ScopedSelect font(dc, look_.font);
+  Desk::ScopedSelect font(dc, look_.font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look_.fore);
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_area, TextFormat());

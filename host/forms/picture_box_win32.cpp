@@ -30,9 +30,9 @@ void PictureBox::Clear(COLORREF colour) {
 void PictureBox::ShowPicture(HBITMAP picture) {
   BITMAP info{};
   if (!Dc() || !picture || !GetObjectW(picture, sizeof info, &info)) return;
-  MemoryDc source;
+  Desk::MemoryDc source;
   {
-    ScopedSelect selected(source.get(), picture);
+    Desk::ScopedSelect selected(source.get(), picture);
     BitBlt(Dc(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
   }
   Refresh();
@@ -51,10 +51,8 @@ void PictureBox::SetTabStop(bool tab_stop) {
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      if (dc) image_.ShowOn(dc, ps.rcPaint);
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hwnd());
+      if (painting.get()) image_.ShowOn(painting.get(), painting.area());
       return 0;
     }
     case WM_ERASEBKGND:

@@ -14,7 +14,7 @@ namespace Forms {
 
 class PictureBox : public WindowObject {
  public:
-  explicit PictureBox(SurfaceFormat format = {}) : image_(format) {}
+  explicit PictureBox(DibRows rows = DibRows::Bgrx32TopDown) : image_(rows) {}
 
   // Creates the child window of the parent (not shown) and a blank image of that size.
   bool Create(HWND parent, int width, int height);

@@ -1,6 +1,6 @@
 #include "host/forms/shape_win32.h"
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/dib_win32.h"
 
 namespace Forms {
 namespace {
@@ -10,7 +10,7 @@ constexpr wchar_t kClassName[] = L"VelnoraShape";
 // The one-pixel edge of a width x height rectangle.
 HRGN OutlineRegion(int width, int height) {
   HRGN outline = CreateRectRgn(0, 0, width, height);
-  GdiObject<HRGN> inside(CreateRectRgn(1, 1, width - 1, height - 1));
+  Desk::GdiObject<HRGN> inside(CreateRectRgn(1, 1, width - 1, height - 1));
   if (outline && inside) CombineRgn(outline, outline, inside.get(), RGN_DIFF);
   return outline;
 }
@@ -50,14 +50,10 @@ RECT Shape::Bounds() const {
 LRESULT Shape::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(hwnd(), &ps)) {
-        RECT all{};
-        GetClientRect(hwnd(), &all);
-        GdiObject<HBRUSH> brush(CreateSolidBrush(colour_));
-        if (brush) FillRect(dc, &all, brush.get());
-      }
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hwnd());
+      RECT all{};
+      GetClientRect(hwnd(), &all);
+      if (painting.get()) Desk::FillColour(painting.get(), all.right, all.bottom, colour_);
       return 0;
     }
     case WM_ERASEBKGND:

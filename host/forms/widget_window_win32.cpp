@@ -65,11 +65,9 @@ int WidgetWindow::ClientHeight() const {
 
 void WidgetWindow::Present() {
   if (!hwnd()) return;
-  HDC dc = GetDC(hwnd());
-  if (!dc) return;
-  RECT all{0, 0, surface_.width(), surface_.height()};
-  surface_.ShowOn(dc, all);
-  ReleaseDC(hwnd(), dc);
+  const Desk::WindowDc dc(hwnd());
+  const RECT all{0, 0, surface_.width(), surface_.height()};
+  if (dc.get()) surface_.ShowOn(dc.get(), all);
 }
 
 LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -146,10 +144,8 @@ void WidgetWindow::OnSize() {
 }
 
 void WidgetWindow::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd(), &ps);
-  if (dc) surface_.ShowOn(dc, ps.rcPaint);
-  EndPaint(hwnd(), &ps);
+  const Desk::PaintDc painting(hwnd());
+  if (painting.get()) surface_.ShowOn(painting.get(), painting.area());
 }
 
 void WidgetWindow::OnButtonDown(int16_t button, WPARAM wparam, LPARAM lparam) {

@@ -1,23 +1,23 @@
 #include "host/widgets/button_paint_win32.h"
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/gdi_win32.h"
 #include "host/widgets/button_look.h"
 
 namespace Widgets {
 
-using Forms::GdiObject;
-using Forms::ScopedSelect;
+using Desk::GdiObject;
+using Desk::ScopedSelect;
 
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+  Desk::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
   if (!pen) return;
-  ScopedSelect use(dc, pen.get());
+  Desk::ScopedSelect use(dc, pen.get());
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+  Desk::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
   if (brush) FillRect(dc, &rect, brush.get());
 }
 
@@ -74,7 +74,7 @@ void PaintButtonBody(HDC dc, const RECT& area, int state, COLORREF clear) {
 
 void PaintButtonCaption(HDC dc, const RECT& area, const CaptionLook& look) {
   RECT inside{area.left + 3, area.top + 3, area.right - 3, area.bottom - 3};
-  ScopedSelect font(dc, look.font);
+  Desk::ScopedSelect font(dc, look.font);
   const int old_mode = SetBkMode(dc, TRANSPARENT);
   const COLORREF old_colour = SetTextColor(dc, look.colour);
   DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &inside,

@@ -2,9 +2,9 @@
 
 #include <cwctype>
 
+#include "host/base/rounding.h"
 #include "host/forms/platform_input_win32.h"
 #include "host/forms/surface_win32.h"
-#include "host/base/rounding.h"
 #include "host/widgets/button_paint_win32.h"
 
 namespace Widgets {
@@ -12,9 +12,8 @@ namespace Widgets {
 namespace {
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  const Desk::WindowDc screen(nullptr);
+  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
   return dpi > 0 ? dpi : 96;
 }
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "desk/system/gdi_win32.h"
 #include "host/forms/control_list.h"
-#include "host/forms/gdi_win32.h"
 #include "host/forms/message_watch_win32.h"
 #include "host/forms/widget_site.h"
 #include "host/forms/widget_window_win32.h"
@@ -80,7 +80,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
 
   Forms::WidgetSite& site_;
   XPButtonCore core_;
-  Forms::GdiObject<HFONT> font_;
+  Desk::GdiObject<HFONT> font_;
   Forms::MessageWatch own_watch_;
   Forms::MessageWatch parent_watch_;
   Forms::WidgetWindow window_;

@@ -9,10 +9,10 @@
 
 #include <string>
 
+#include "desk/system/gdi_win32.h"
 #include "host/forms/app_pointer_win32.h"
 #include "host/forms/combo_box_win32.h"
 #include "host/forms/form_win32.h"
-#include "host/forms/gdi_win32.h"
 #include "host/forms/image_win32.h"
 #include "host/forms/label_win32.h"
 #include "host/forms/picture_box_win32.h"
@@ -40,11 +40,11 @@ COLORREF PrintedPixel(HWND control, int x, int y) {
 }
 
 // A plain red picture, as a resource bitmap would be.
-Forms::GdiObject<HBITMAP> RedPicture(int width, int height) {
-  Forms::GdiObject<HBITMAP> picture(CreateBitmap(width, height, 1, 32, nullptr));
-  Forms::MemoryDc dc;
-  Forms::ScopedSelect selected(dc.get(), picture.get());
-  Forms::GdiObject<HBRUSH> red(CreateSolidBrush(kRed));
+Desk::GdiObject<HBITMAP> RedPicture(int width, int height) {
+  Desk::GdiObject<HBITMAP> picture(CreateBitmap(width, height, 1, 32, nullptr));
+  Desk::MemoryDc dc;
+  Desk::ScopedSelect selected(dc.get(), picture.get());
+  Desk::GdiObject<HBRUSH> red(CreateSolidBrush(kRed));
   RECT all{0, 0, width, height};
   FillRect(dc.get(), &all, red.get());
   return picture;
@@ -66,15 +66,15 @@ TEST(Label, SizedToItsTextOverItsParentsPictureWithAnOptionalSunkenLine) {
   TestForm form;
   Panel panel(form);
   const auto font_at = [](float scale) {
-    return Forms::GdiObject<HFONT>(Widgets::CreateFontFor(Forms::FontDesc{L"ＭＳ Ｐゴシック", 9.75f * scale, 400, 128}));
+    return Desk::GdiObject<HFONT>(Widgets::CreateFontFor(Forms::FontDesc{L"ＭＳ Ｐゴシック", 9.75f * scale, 400, 128}));
   };
-  Forms::GdiObject<HFONT> font = font_at(1);
+  Desk::GdiObject<HFONT> font = font_at(1);
   Forms::Label sized;
   ASSERT_TRUE(sized.Create(panel.frame.hWnd(), RECT{0, 0, 0, 0}, {font.get(), 0, true}, L"音楽CD"));
   const auto extent_in = [&sized](HFONT f) {
     SIZE extent{};
     HDC dc = GetDC(sized.hwnd());
-    Forms::ScopedSelect selected(dc, f);
+    Desk::ScopedSelect selected(dc, f);
     GetTextExtentPoint32W(dc, L"音楽CD", 4, &extent);
     ReleaseDC(sized.hwnd(), dc);
     return extent;
@@ -102,7 +102,7 @@ TEST(Label, SizedToItsTextOverItsParentsPictureWithAnOptionalSunkenLine) {
 TEST(Image, ShowsItsPictureAtTheCornerAndTheParentAroundIt) {
   TestForm form;
   Panel panel(form);
-  const Forms::GdiObject<HBITMAP> picture = RedPicture(12, 12);
+  const Desk::GdiObject<HBITMAP> picture = RedPicture(12, 12);
   Forms::Image image;
   ASSERT_TRUE(image.Create(panel.frame.hWnd(), RECT{0, 20, 13, 33}));
   image.SetPicture(picture.get());
@@ -121,7 +121,7 @@ TEST(Shape, IsOnlyItsOutlineAndLetsPressesThrough) {
   EXPECT_EQ(at.left, 21);
   EXPECT_EQ(at.top, 17);
   EXPECT_EQ(at.right - at.left, 113);
-  Forms::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  Desk::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(plate.hwnd(), region.get()), ERROR);
   EXPECT_TRUE(PtInRegion(region.get(), 0, 0));
   EXPECT_TRUE(PtInRegion(region.get(), 112, 20));
@@ -239,7 +239,7 @@ TEST(PictureBox, ClicksOnlyOnAReleaseOverItAfterAPressOnIt) {
   EXPECT_EQ(clicks, 1) << "a release without a press";
 
   box.Clear(RGB(0, 0, 0));
-  const Forms::GdiObject<HBITMAP> frame = RedPicture(120, 50);
+  const Desk::GdiObject<HBITMAP> frame = RedPicture(120, 50);
   box.ShowPicture(frame.get());
   EXPECT_EQ(GetPixel(box.Dc(), 0, 0), kRed);
   EXPECT_EQ(GetPixel(box.Dc(), 119, 49), kRed);
