@@ -10,11 +10,6 @@ namespace Ondrel_B {
 // Music source as stored under "BGM区分".
 enum BgmSource : int16_t { kBgmNone = 0, kBgmCd = 1, kBgmFile = 2 };
 
-struct Point16 {
-  int16_t x = 0;
-  int16_t y = 0;
-};
-
 struct SharedState {
   int16_t BgmKind = 0;           // 0 none, 1 audio CD, 2 music file
   int16_t BgmRepeat = 0;         // CD track played over and over; 0 = whole disc
@@ -22,7 +17,6 @@ struct SharedState {
   std::wstring BgmFolder;        // where the settings dialog's file chooser opens
   bool KeepPolling = false;      // CD still to be watched (written by CdPoll)
   int32_t SavedCursorCount = 0;  // ShowCursor's result when the session hid the cursor
-  Point16 ZoomPoint;             // settings dialog zooms open from / closed into this point
   wchar_t ModeLetter = 0;        // upper-cased mode letter of the command line; 0 = none
 };
 

@@ -43,10 +43,10 @@ class Ondrel_S final : public Forms::Form {
   void ReleaseSnapshot();
 
   // The snapshot's rows as the bitmap file stores them.
-  Forms::PictureBox Master{Forms::SurfaceFormat{24, true}};
+  Forms::PictureBox Master{Forms::DibRows::Bgr24BottomUp};
   Forms::Timer& Timer1 = AddTimer(1000, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
   Forms::Timer& Timer2 = AddTimer(200, [this] {                     // audio CD kept on its track
-    Ondrel_BGM::CdPoll();
+    Ondrel_BGM::CdPoll(Shared().BgmRepeat);
     Timer2.SetEnabled(Shared().KeepPolling);
   });
   Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
@@ -85,7 +85,7 @@ void Ondrel_S::TakeSnapshot() {
   // Each further monitor's picture, in the snapshot's layout, of its own size.
   std::vector<std::unique_ptr<Forms::Surface>> pictures;
   for (const MonitorRect& area : further_) {
-    pictures.push_back(std::make_unique<Forms::Surface>(Forms::SurfaceFormat{24, true}));
+    pictures.push_back(std::make_unique<Forms::Surface>(Forms::DibRows::Bgr24BottomUp));
     pictures.back()->Resize(area.width, area.height);
   }
   Forms::Surface& primary = Master.Image();
@@ -120,10 +120,10 @@ void Ondrel_S::StartMusic() {
       Timer2.SetEnabled(true);
       break;
     case MusicChoice::Wav:
-      Ondrel_BGM::PlayWav();
+      Ondrel_BGM::PlayWav(s.BgmFile);
       break;
     case MusicChoice::Mp3:
-      Ondrel_BGM::Mp3Open();
+      Ondrel_BGM::Mp3Open(s.BgmFile);
       Timer1.SetEnabled(true);
       break;
     case MusicChoice::None:

@@ -138,7 +138,7 @@ class Ondrel_P final : public Forms::Form {
   const Forms::FontDesc font_desc_;
   const wchar_t repeat_key_;  // the access key of the repeat box's label; 0 if none
   DialogPictures pictures_;
-  Forms::GdiObject<HFONT> font_;
+  Desk::GdiObject<HFONT> font_;
   Forms::ControlList controls_;
   std::vector<std::unique_ptr<Forms::WidgetSite>> sites_;
 
@@ -156,6 +156,7 @@ class Ondrel_P final : public Forms::Form {
 
   Forms::Timer& Timer1 = AddTimer(100, [this] { OnTimer1(); });
   int16_t counter_ = 0;  // banner animation
+  Point16 ZoomPoint;      // the mouse at the start: the dialog zooms open from it and closes into it
 };
 
 Forms::WidgetSite& Ondrel_P::NewSite(const wchar_t* name) {
@@ -347,9 +348,9 @@ void Ondrel_P::OnLoad() {
   lbl_Fname.SetText(s.BgmFile);
 
   POINT mouse{};
-  s.ZoomPoint = GetCursorPos(&mouse) ? Point16{static_cast<int16_t>(mouse.x), static_cast<int16_t>(mouse.y)}
-                                     : Point16{};
-  ZoomOpen(hwnd());
+  ZoomPoint = GetCursorPos(&mouse) ? Point16{static_cast<int16_t>(mouse.x), static_cast<int16_t>(mouse.y)}
+                                   : Point16{};
+  ZoomOpen(hwnd(), ZoomPoint);
   Forms::SetAppMousePointer(Forms::MousePointer::Default);
   Timer1.SetEnabled(true);
 }
@@ -439,7 +440,7 @@ bool Ondrel_P::OnQueryUnload() {
   return true;
 }
 
-void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
+void Ondrel_P::OnUnload() { ZoomClose(hwnd(), ZoomPoint); }
 
 }  // namespace
 
