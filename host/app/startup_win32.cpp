@@ -81,7 +81,7 @@ StartupResult Startup() {
   LoadBgmSettings();
 
   if (!FileExists(RendererPath())) {
-    MessageBoxW(nullptr, texts.missing_renderer, kAppTitle, MB_OK);
+    MessageBoxW(nullptr, texts.missingRenderer, kAppTitle, MB_OK);
     return StartupResult::End;
   }
 

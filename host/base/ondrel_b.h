@@ -9,9 +9,10 @@ namespace Ondrel_B {
 
 // Music source as stored under "BGM区分".
 enum BgmSource : int16_t { kBgmNone = 0, kBgmCd = 1, kBgmFile = 2 };
+inline constexpr int16_t kBgmSourceCount = 3;
 
 struct SharedState {
-  int16_t BgmKind = 0;           // 0 none, 1 audio CD, 2 music file
+  int16_t BgmKind = kBgmNone;    // a BgmSource
   int16_t BgmRepeat = 0;         // CD track played over and over; 0 = whole disc
   std::wstring BgmFile;          // full path; empty when none or missing
   std::wstring BgmFolder;        // where the settings dialog's file chooser opens

@@ -1,6 +1,7 @@
 #include "host/forms/backdrop_control_win32.h"
 
 #include "host/forms/surface_win32.h"
+#include "host/forms/widget_events.h"
 
 namespace Forms {
 namespace {
@@ -20,12 +21,12 @@ void PaintParentBackdrop(HWND child, HDC dc) {
   SetViewportOrgEx(dc, before.x, before.y, nullptr);
 }
 
-// Mouse-button mask of a button-down message (1 left, 2 right, 4 middle); 0 for others.
+// Mouse-button mask of a button-down message; 0 for others.
 int ButtonOfMessage(UINT message) {
   switch (message) {
-    case WM_LBUTTONDOWN: return 1;
-    case WM_RBUTTONDOWN: return 2;
-    case WM_MBUTTONDOWN: return 4;
+    case WM_LBUTTONDOWN: return kLeftButton;
+    case WM_RBUTTONDOWN: return kRightButton;
+    case WM_MBUTTONDOWN: return kMiddleButton;
     default: return 0;
   }
 }

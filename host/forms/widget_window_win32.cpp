@@ -92,24 +92,24 @@ LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       events_.LostFocus();
       return 0;
     case WM_LBUTTONDOWN:
-      OnButtonDown(1, wparam, lparam);
+      OnButtonDown(kLeftButton, wparam, lparam);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      OnButtonDown(2, wparam, lparam);
+      OnButtonDown(kRightButton, wparam, lparam);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      OnButtonDown(4, wparam, lparam);
+      OnButtonDown(kMiddleButton, wparam, lparam);
       return 0;
     case WM_LBUTTONUP:
-      OnButtonUp(1, wparam, lparam);
+      OnButtonUp(kLeftButton, wparam, lparam);
       return 0;
     case WM_RBUTTONUP:
-      OnButtonUp(2, wparam, lparam);
+      OnButtonUp(kRightButton, wparam, lparam);
       return 0;
     case WM_MBUTTONUP:
-      OnButtonUp(4, wparam, lparam);
+      OnButtonUp(kMiddleButton, wparam, lparam);
       return 0;
     case WM_LBUTTONDBLCLK:
       OnDoubleClick();

@@ -23,6 +23,11 @@
 namespace Ondrel_B {
 namespace {
 
+// The timers' periods, in milliseconds.
+constexpr UINT kMp3KeepAliveMs = 1000;
+constexpr UINT kCdPollMs = 200;
+constexpr UINT kRendererWatchMs = 500;
+
 class Ondrel_S final : public Forms::Form {
  public:
   explicit Ondrel_S(const std::vector<MonitorRect>& further)
@@ -44,12 +49,12 @@ class Ondrel_S final : public Forms::Form {
 
   // The snapshot's rows as the bitmap file stores them.
   Forms::PictureBox Master{Forms::DibRows::Bgr24BottomUp};
-  Forms::Timer& Timer1 = AddTimer(1000, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
-  Forms::Timer& Timer2 = AddTimer(200, [this] {                     // audio CD kept on its track
+  Forms::Timer& Timer1 = AddTimer(kMp3KeepAliveMs, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
+  Forms::Timer& Timer2 = AddTimer(kCdPollMs, [this] {                          // audio CD kept on its track
     Ondrel_BGM::CdPoll(Shared().BgmRepeat);
     Timer2.SetEnabled(Shared().KeepPolling);
   });
-  Forms::Timer& Timer3 = AddTimer(500, [this] { WatchRenderer(); });  // watches for the renderer's window
+  Forms::Timer& Timer3 = AddTimer(kRendererWatchMs, [this] { WatchRenderer(); });  // watches for the renderer's window
 
   const std::vector<MonitorRect> further_;  // the monitors beyond the primary
   MusicChoice music_ = MusicChoice::None;

@@ -59,17 +59,18 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 constexpr float kFontPoints = 9.75f;  // 13 pixels at 96 dots per inch, in every language
 constexpr int kRepeatBoxLeft = 96;  // in the frame, unless the CD label reaches further
 constexpr int kLabelGap = 4;        // at least, between the CD label and the repeat box
+constexpr UINT kBannerFrameMs = 100;  // the banners' animation steps every this many milliseconds
 
 // The face of the texts' language at the dialog's size; where the texts
 // name none, the system's message font (Segoe UI on current Windows).
 Forms::FontDesc DialogFont(const UiTexts& texts) {
-  if (texts.font_face) return Forms::FontDesc{texts.font_face, kFontPoints, 400, texts.font_charset};
+  if (texts.fontFace) return Forms::FontDesc{texts.fontFace, kFontPoints, 400, texts.fontCharset};
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   const bool known = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   // "MS Shell Dlg 2" is the system's own name for its dialog face.
   return Forms::FontDesc{known ? metrics.lfMessageFont.lfFaceName : L"MS Shell Dlg 2", kFontPoints, 400,
-                         texts.font_charset};
+                         texts.fontCharset};
 }
 
 // The right edge of a child window, in its parent's client pixels.
@@ -97,13 +98,13 @@ struct ChoiceRow {
   int top;
   wchar_t key;
 };
-constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L'N'}, {52, L'C'}, {92, L'M'}}};
+constexpr std::array<ChoiceRow, kBgmSourceCount> kChoiceRows{{{72, L'N'}, {52, L'C'}, {92, L'M'}}};
 
 class Ondrel_P final : public Forms::Form {
  public:
   explicit Ondrel_P(const UiTexts& texts)
       : Form(DialogLook()), texts_(texts), font_desc_(DialogFont(texts)),
-        repeat_key_(AsciiUpper(Widgets::AccessKeyOf(texts.repeat_track))) {}
+        repeat_key_(AsciiUpper(Widgets::AccessKeyOf(texts.repeatTrack))) {}
 
   bool PreTranslate(MSG& msg) override;
 
@@ -145,8 +146,8 @@ class Ondrel_P final : public Forms::Form {
   std::unique_ptr<GFXFrameX> GFXFrameX1;
   std::array<Forms::Shape, 2> Sh;
   Forms::Label lbl15, lbl14, lbl7, lbl_Fname;
-  std::array<Forms::Image, 3> Img_BGM;
-  std::array<Forms::Label, 3> lbl_BGM;
+  std::array<Forms::Image, kBgmSourceCount> Img_BGM;
+  std::array<Forms::Label, kBgmSourceCount> lbl_BGM;
   Forms::ComboBox BGM_Repeat;
   std::unique_ptr<ccXPButton> Cmd_File, Cmd_Set, Cmd_Can;
   Forms::WidgetSite* set_site_ = nullptr;
@@ -154,7 +155,7 @@ class Ondrel_P final : public Forms::Form {
   std::array<Forms::MessageWatch, 4> focus_watches_;
   Forms::TabOrder tab_order_;
 
-  Forms::Timer& Timer1 = AddTimer(100, [this] { OnTimer1(); });
+  Forms::Timer& Timer1 = AddTimer(kBannerFrameMs, [this] { OnTimer1(); });
   int16_t counter_ = 0;  // banner animation
   Point16 ZoomPoint;      // the mouse at the start: the dialog zooms open from it and closes into it
 };
@@ -167,7 +168,7 @@ Forms::WidgetSite& Ondrel_P::NewSite(const wchar_t* name) {
 
 std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND container, const RECT& bounds,
                                                 const std::wstring& caption) {
-  auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds);
+  auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds, texts_);
   Forms::PropertyBag bag;
   bag.Write(Widgets::kCaption, caption, std::wstring(Widgets::kDefaultCaption));
   bag.Write(Widgets::kFont, font_desc_, std::wstring(L"Verdana"));
@@ -210,12 +211,12 @@ void Ondrel_P::DescribeForReaders() {
     facts.name = kDialogTitle;
   };
   GFXFrameX1->SetGroupName(lbl15.Text());
-  for (int16_t i = 0; i < 3; ++i) {
-    lbl_BGM[i].Describe = [i](Forms::AccessibleFacts& facts) {
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
+    lbl_BGM[i].Describe = [this, i](Forms::AccessibleFacts& facts) {
       facts.role = ROLE_SYSTEM_RADIOBUTTON;
       facts.state = Shared().BgmKind == i ? STATE_SYSTEM_CHECKED : 0;
-      facts.default_action = L"Check";
-      facts.shortcut = std::wstring(L"Alt+") + kChoiceRows[i].key;
+      facts.default_action = texts_.checkAction;
+      facts.shortcut = texts_.altShortcut + std::wstring(1, kChoiceRows[i].key);
     };
     lbl_BGM[i].DefaultAction = [this, i] { ChooseWithoutPointer(i); };
   }
@@ -223,10 +224,10 @@ void Ondrel_P::DescribeForReaders() {
   for (Forms::PictureBox& banner : Pic_m) {
     banner.Describe = [this](Forms::AccessibleFacts& facts) {
       facts.role = ROLE_SYSTEM_LINK;
-      facts.name = texts_.home_page_link;
+      facts.name = texts_.homePageLink;
       facts.value = kMakerPage;
       facts.state = STATE_SYSTEM_LINKED;
-      facts.default_action = L"Jump";
+      facts.default_action = texts_.jumpAction;
     };
     banner.DefaultAction = [this] { OnBannerClick(); };
   }
@@ -239,12 +240,12 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
   Forms::LabelLook look{font_.get()};
   Forms::LabelLook centred = look;
   centred.centred = true;
-  lbl15.Create(frame, At(20, 20, 111, 13), centred, texts_.music_heading);
+  lbl15.Create(frame, At(20, 20, 111, 13), centred, texts_.musicHeading);
 
   Forms::LabelLook sized = look;
   sized.auto_size = true;
   sized.access_key = true;
-  for (int16_t i = 0; i < 3; ++i) {
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
     Img_BGM[i].Create(frame, At(28, kChoiceRows[i].top, 13, 13));
     lbl_BGM[i].Create(frame, At(44, kChoiceRows[i].top, 0, 0), sized, texts_.sources[i]);
     Img_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
@@ -253,9 +254,9 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
   // The repeat box and its label follow a CD label longer than the Japanese one.
   const int box_left = std::max(kRepeatBoxLeft, RightOf(lbl_BGM[kBgmCd].hwnd()) + kLabelGap);
   BGM_Repeat.Create(frame, box_left, 48, 41, font_.get());
-  lbl14.Create(frame, At(box_left + 44, 52, 0, 0), sized, texts_.repeat_track);
+  lbl14.Create(frame, At(box_left + 44, 52, 0, 0), sized, texts_.repeatTrack);
 
-  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), texts_.choose_file);
+  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), texts_.chooseFile);
   Cmd_File->Click = [this] { OnFileClick(); };
   Forms::LabelLook framed = look;
   framed.border = true;
@@ -358,10 +359,10 @@ void Ondrel_P::OnLoad() {
 // Marks and enabled controls for a source; one outside 0 to 2 chooses nothing.
 void Ondrel_P::ShowChoice(int16_t kind) {
   const ChoiceLook look = LookOfChoice(kind);
-  for (int i = 0; i < 3; ++i) Img_BGM[i].SetPicture(pictures_.marks[0].get());
+  for (int i = 0; i < kBgmSourceCount; ++i) Img_BGM[i].SetPicture(pictures_.marks[0].get());
   if (look.chosen >= 0) Img_BGM[look.chosen].SetPicture(pictures_.marks[1].get());
-  if (look.repeat_enabled) BGM_Repeat.SetEnabled(true);
-  Cmd_File->SetEnabled(look.file_enabled);
+  if (look.repeatEnabled) BGM_Repeat.SetEnabled(true);
+  Cmd_File->SetEnabled(look.fileEnabled);
 }
 
 // Any mouse button, on the press: the choice takes effect at once.
@@ -372,7 +373,7 @@ void Ondrel_P::OnChoicePressed(int16_t kind) {
   BGM_Repeat.SetEnabled(false);
   ShowChoice(kind);
   if (before == kind) return;
-  if (before >= 0 && before < 3) Forms::AnnounceStateChange(lbl_BGM[before].hwnd());
+  if (before >= kBgmNone && before < kBgmSourceCount) Forms::AnnounceStateChange(lbl_BGM[before].hwnd());
   Forms::AnnounceStateChange(lbl_BGM[kind].hwnd());
 }
 
@@ -391,7 +392,7 @@ bool Ondrel_P::OnChoiceKey(const MSG& msg) {
   if (BGM_Repeat.Dropped()) return false;
   if (!alt && (msg.hwnd == BGM_Repeat.hwnd() || IsChild(BGM_Repeat.hwnd(), msg.hwnd))) return false;
   const wchar_t key = AsciiUpper(static_cast<wchar_t>(msg.wParam));
-  for (int16_t i = 0; i < 3; ++i) {
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
     if (kChoiceRows[i].key != key) continue;
     ChooseWithoutPointer(i);
     return true;

@@ -35,8 +35,9 @@ HFONT CreateFontFor(const Forms::FontDesc& font) {
   return CreateFontIndirectW(&lf);
 }
 
-ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds)
-    : site_(site), core_(site, *this), window_(container, bounds, core_, site, true) {
+ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds,
+                       const Ondrel_B::UiTexts& texts)
+    : site_(site), texts_(texts), core_(site, *this), window_(container, bounds, core_, site, true) {
   site_.Attach(&core_);
   core_.Initialize();
   DescribeForReaders();
@@ -47,10 +48,10 @@ void ccXPButton::DescribeForReaders() {
   window_.Describe = [this](Forms::AccessibleFacts& facts) {
     facts.role = ROLE_SYSTEM_PUSHBUTTON;
     facts.name = Forms::WithoutAccessKeys(core_.Caption());
-    facts.default_action = L"Press";
+    facts.default_action = texts_.pressAction;
     if (core_.IsDefault()) facts.state |= STATE_SYSTEM_DEFAULT;
     if (const wchar_t key = AccessKeyOf(core_.Caption())) {
-      facts.shortcut = std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key));
+      facts.shortcut = texts_.altShortcut + std::wstring(1, static_cast<wchar_t>(std::towupper(key)));
     }
   };
   // The runtime refuses it while the window, disabled with the button, is.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "desk/system/gdi_win32.h"
+#include "host/base/ui_texts.h"
 #include "host/forms/control_list.h"
 #include "host/forms/message_watch_win32.h"
 #include "host/forms/widget_site.h"
@@ -20,8 +21,8 @@ namespace Widgets {
 class ccXPButton : public Forms::Control, private ButtonPort {
  public:
   // bounds in the container's client pixels; the container may be the form
-  // or a frame on it.
-  ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds);
+  // or a frame on it. texts: the words screen readers hear of it.
+  ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds, const Ondrel_B::UiTexts& texts);
   ~ccXPButton() override;
 
   // A new instance, or one loaded from its stored properties.
@@ -79,6 +80,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   void RaiseFormActivate(int32_t& state) override;
 
   Forms::WidgetSite& site_;
+  const Ondrel_B::UiTexts& texts_;
   XPButtonCore core_;
   Desk::GdiObject<HFONT> font_;
   Forms::MessageWatch own_watch_;

@@ -8,7 +8,7 @@ namespace Widgets {
 
 namespace {
 
-constexpr int16_t kLeftButton = 1;
+using Forms::kLeftButton;
 constexpr int16_t kEnter = 13, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr double kMinimumTwips = 100;
 

@@ -89,8 +89,8 @@ TEST(Choice, EachSourceEnablesItsOwnControlAndAnUnknownOneNothing) {
   for (const Case& c : cases) {
     const ChoiceLook look = LookOfChoice(c.kind);
     EXPECT_EQ(look.chosen, c.chosen) << c.kind;
-    EXPECT_EQ(look.repeat_enabled, c.repeat) << c.kind;
-    EXPECT_EQ(look.file_enabled, c.file) << c.kind;
+    EXPECT_EQ(look.repeatEnabled, c.repeat) << c.kind;
+    EXPECT_EQ(look.fileEnabled, c.file) << c.kind;
   }
 }
 

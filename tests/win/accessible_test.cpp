@@ -28,7 +28,7 @@ void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG 
 
 class Reader : public testing::Test {
  protected:
-  Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 153, 73}) {
+  Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 153, 73}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)) {
     button.ReadProperties(Forms::PropertyBag{});  // "&OK", enabled
     label.Create(form.hwnd(), RECT{40, 100, 0, 0}, Forms::LabelLook{}, L"なし");
     combo.Create(form.hwnd(), 40, 130, 60, nullptr);

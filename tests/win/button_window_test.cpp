@@ -20,7 +20,7 @@ LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
 class ButtonWindow : public testing::Test {
  protected:
-  ButtonWindow() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 40 + 113, 40 + 33}) {
+  ButtonWindow() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 40 + 113, 40 + 33}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)) {
     button.Click = [this] { events.push_back("Click"); };
     button.DblClick = [this] { events.push_back("DblClick"); };
     button.MouseMove = [this](int16_t, int16_t, float, float) { ++moves; };
@@ -125,7 +125,7 @@ TEST_F(ButtonWindow, EnterClicksWithoutAPressedLookAndLeavingUnhovers) {
 TEST_F(ButtonWindow, NewInstanceTakesTheNextFreeCaption) {
   form.controls.Add(&button);
   Forms::WidgetSite second_site = form.Site(L"ccXPButton2");
-  ccXPButton second(second_site, form.hwnd(), RECT{200, 40, 313, 73});
+  ccXPButton second(second_site, form.hwnd(), RECT{200, 40, 313, 73}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese));
   second.InitProperties();
   EXPECT_EQ(second.Caption(), L"&Cancel");
   EXPECT_EQ(second_site.AccessKey(), L'c');

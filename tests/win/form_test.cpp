@@ -104,7 +104,7 @@ TEST(Form, TheMessageLoopRoutesAccessKeysAndEscapeToTheFormsButtons) {
   form.Show();
   Forms::ControlList controls;
   Forms::WidgetSite site(L"Cmd_Can", {form.hwnd(), false, &controls}, {0xE0E0E0, false, true});
-  Widgets::ccXPButton button(site, form.hwnd(), RECT{10, 10, 110, 40});
+  Widgets::ccXPButton button(site, form.hwnd(), RECT{10, 10, 110, 40}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese));
   button.ReadProperties(Forms::PropertyBag{});  // caption "&OK": access key o
   int clicks = 0;
   button.Click = [&] {
