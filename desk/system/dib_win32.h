@@ -18,7 +18,7 @@ enum class DibRows { Bgr24BottomUp, Bgrx32TopDown };
 BITMAPINFO DibInfo(int32_t width, int32_t height, DibRows rows);
 
 // A DIB section; bits receives its rows. Null when it cannot be made.
-HBITMAP CreateDib(int32_t width, int32_t height, DibRows rows, void** bits);
+[[nodiscard]] HBITMAP CreateDib(int32_t width, int32_t height, DibRows rows, void** bits);
 
 // A DIB section selected into a memory DC of its own, both released with it.
 class Dib {

@@ -24,7 +24,8 @@ bool ComboBox::Create(HWND parent, int left, int top, int width, HFONT font) {
   }
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof parts;
-  if (GetComboBoxInfo(hwnd(), &parts)) field_.Wrap(parts.hwndItem);
+  // NOTE: a text field not wrapped keeps the system's colours.
+  if (GetComboBoxInfo(hwnd(), &parts)) static_cast<void>(field_.Wrap(parts.hwndItem));
   white_ = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   if (font) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   FitHeight();

@@ -33,7 +33,7 @@ class Form : public WindowObject {
 
   // Creates the window, not shown, then runs the load handler. False when
   // the window could not be created (the handler does not run then).
-  bool Load();
+  [[nodiscard]] bool Load();
   void Show();
   // Shows the form and serves messages until it is gone. A quit request
   // that arrives meanwhile ends the wait and stays posted.

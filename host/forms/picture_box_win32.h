@@ -17,7 +17,7 @@ class PictureBox : public WindowObject {
   explicit PictureBox(DibRows rows = DibRows::Bgrx32TopDown) : image_(rows) {}
 
   // Creates the child window of the parent (not shown) and a blank image of that size.
-  bool Create(HWND parent, int width, int height);
+  [[nodiscard]] bool Create(HWND parent, int width, int height);
 
   // Null when there is no image to draw into.
   HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }

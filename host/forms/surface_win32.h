@@ -22,7 +22,7 @@ class Surface {
   Surface& operator=(const Surface&) = delete;
 
   // A new size keeps the drawn image's overlapping part.
-  bool Resize(int width, int height);
+  [[nodiscard]] bool Resize(int width, int height);
   HDC dc() const { return dc_.get(); }
   int width() const { return width_; }
   int height() const { return height_; }

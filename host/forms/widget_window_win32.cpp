@@ -39,7 +39,10 @@ int16_t KeyShift() {
 WidgetWindow::WidgetWindow(HWND container, const RECT& bounds, WidgetEvents& events, WidgetSite& site, bool focusable)
     : events_(events), site_(site), focusable_(focusable) {
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (focusable ? WS_TABSTOP : 0);
-  if (RegisterWindowClass(kClassName, CS_DBLCLKS)) CreateOwnWindow(kClassName, {0, style, L"", bounds, container});
+  // NOTE: a widget whose window cannot be made stays without one; every use checks hWnd().
+  if (RegisterWindowClass(kClassName, CS_DBLCLKS)) {
+    static_cast<void>(CreateOwnWindow(kClassName, {0, style, L"", bounds, container}));
+  }
 }
 
 WidgetWindow::~WidgetWindow() {
@@ -139,7 +142,8 @@ LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 void WidgetWindow::OnSize() {
-  surface_.Resize(ClientWidth(), ClientHeight());
+  // NOTE: a surface that cannot take the new size keeps its image; the widget is told all the same.
+  static_cast<void>(surface_.Resize(ClientWidth(), ClientHeight()));
   events_.Resize();
 }
 

@@ -29,7 +29,7 @@ struct WindowSpec {
 };
 
 // Registers a runtime window class once; false when it cannot be registered.
-bool RegisterWindowClass(const wchar_t* name, UINT class_style = 0);
+[[nodiscard]] bool RegisterWindowClass(const wchar_t* name, UINT class_style = 0);
 
 class WindowObject {
  public:
@@ -63,9 +63,9 @@ class WindowObject {
 
   // A window of a class registered by RegisterWindowClass, whose messages
   // come to this object from WM_NCCREATE on. False when it cannot be made.
-  bool CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec);
+  [[nodiscard]] bool CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec);
   // Takes over the messages of a system control's window.
-  bool Wrap(HWND control);
+  [[nodiscard]] bool Wrap(HWND control);
 
   // What the window's kind says of itself; none leaves the window to the
   // system's standard answer unless its owner describes it.

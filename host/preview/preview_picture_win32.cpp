@@ -67,16 +67,15 @@ bool DecodePicture(std::vector<uint32_t>& pixels, int& width, int& height) {
 
 }  // namespace
 
-bool DrawPreviewPicture(Forms::Surface& surface) {
-  if (!surface.bits() || surface.rows() != Forms::DibRows::Bgrx32TopDown) return false;
+void DrawPreviewPicture(Forms::Surface& surface) {
+  if (!surface.bits() || surface.rows() != Forms::DibRows::Bgrx32TopDown) return;
   std::vector<uint32_t> picture;
   int width = 0, height = 0;
-  if (!DecodePicture(picture, width, height)) return false;
+  if (!DecodePicture(picture, width, height)) return;
   const std::vector<uint32_t> scaled = ScalePicture(picture, width, height, surface.width(), surface.height());
-  if (scaled.empty()) return false;
+  if (scaled.empty()) return;
   GdiFlush();
   std::memcpy(surface.bits(), scaled.data(), scaled.size() * sizeof(uint32_t));
-  return true;
 }
 
 }  // namespace Ondrel_B

@@ -77,7 +77,9 @@ void Ondrel_S::OnLoad() {
   Timer3.SetEnabled(true);
 
   const RECT client = ClientRect();
-  Master.Create(hwnd(), client.right, client.bottom);
+  // NOTE: without its picture box TakeSnapshot finds no rows: it deletes the
+  // old snapshot and writes none, and the renderer runs untextured.
+  static_cast<void>(Master.Create(hwnd(), client.right, client.bottom));
 
   TakeSnapshot();
   StartRenderer();
@@ -91,7 +93,7 @@ void Ondrel_S::TakeSnapshot() {
   std::vector<std::unique_ptr<Forms::Surface>> pictures;
   for (const MonitorRect& area : further_) {
     pictures.push_back(std::make_unique<Forms::Surface>(Forms::DibRows::Bgr24BottomUp));
-    pictures.back()->Resize(area.width, area.height);
+    static_cast<void>(pictures.back()->Resize(area.width, area.height));  // NOTE: no rows: its file is deleted
   }
   Forms::Surface& primary = Master.Image();
   std::vector<MonitorRect> desk{{0, 0, primary.width(), primary.height()}};

@@ -281,7 +281,7 @@ void Ondrel_P::BuildFormControls() {
 
   const std::array<int, 2> banner_left{12, 384};
   for (size_t i = 0; i < Pic_m.size(); ++i) {
-    Pic_m[i].Create(hwnd(), 123, 52);
+    if (!Pic_m[i].Create(hwnd(), 123, 52)) continue;
     Pic_m[i].Clear(RGB(0, 0, 0));  // black until its first frame
     Pic_m[i].SetMousePointer(pictures_.hand);
     Pic_m[i].SetTabStop(true);

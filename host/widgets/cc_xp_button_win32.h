@@ -89,6 +89,6 @@ class ccXPButton : public Forms::Control, private ButtonPort {
 };
 
 // A platform font for a font description, sized for the screen.
-HFONT CreateFontFor(const Forms::FontDesc& font);
+[[nodiscard]] HFONT CreateFontFor(const Forms::FontDesc& font);
 
 }  // namespace Widgets

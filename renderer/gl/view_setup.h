@@ -12,7 +12,7 @@
 void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);
 
 // The same with a picture already in memory. False when GL refuses it.
-bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeight, const SnapshotImage& image);
+[[nodiscard]] bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeight, const SnapshotImage& image);
 
 // The projection for a client size, leaving the modelview matrix current.
 void SetProjection(int32_t clientWidth, int32_t clientHeight);

@@ -22,4 +22,4 @@ inline constexpr int32_t kMaxScreenCoordinate = 32767;
 // blanks allowed around each. Nothing for any other text, and for a
 // rectangle no monitor can have: a side below 1 or above kMaxSnapshotSide,
 // an edge beyond +-kMaxScreenCoordinate.
-std::optional<MonitorRect> ParseMonitorRect(std::string_view text);
+[[nodiscard]] std::optional<MonitorRect> ParseMonitorRect(std::string_view text);
