@@ -18,7 +18,7 @@ struct SharedState {
   std::wstring BgmFolder;        // where the settings dialog's file chooser opens
   bool KeepPolling = false;      // CD still to be watched (written by CdPoll)
   int32_t SavedCursorCount = 0;  // ShowCursor's result when the session hid the cursor
-  wchar_t ModeLetter = 0;        // upper-cased mode letter of the command line; 0 = none
+  wchar_t modeLetter = 0;        // upper-cased mode letter of the command line; 0 = none
 };
 
 // The one shared state of this process.

@@ -33,21 +33,21 @@ int ButtonOfMessage(UINT message) {
 
 }  // namespace
 
-bool BackdropControl::CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds) {
-  if (!RegisterWindowClass(class_name) ||
-      !CreateOwnWindow(class_name, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
+bool BackdropControl::CreateWindowIn(const wchar_t* className, HWND parent, const RECT& bounds) {
+  if (!RegisterWindowClass(className) ||
+      !CreateOwnWindow(className, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
     return false;
   }
-  ShowWindow(hwnd(), SW_SHOWNA);
+  ShowWindow(hWnd(), SW_SHOWNA);
   return true;
 }
 
 void BackdropControl::Paint(HDC target) const {
   RECT area{};
-  GetClientRect(hwnd(), &area);
+  GetClientRect(hWnd(), &area);
   Surface buffer;
   if (!buffer.Resize(area.right, area.bottom)) return;
-  PaintParentBackdrop(hwnd(), buffer.dc());
+  PaintParentBackdrop(hWnd(), buffer.dc());
   PaintOver(buffer.dc(), area);
   buffer.ShowOn(target, area);
 }
@@ -55,7 +55,7 @@ void BackdropControl::Paint(HDC target) const {
 LRESULT BackdropControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      const Desk::PaintDc painting(hwnd());
+      const Desk::PaintDc painting(hWnd());
       if (painting.get()) Paint(painting.get());
       return 0;
     }

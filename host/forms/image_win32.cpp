@@ -6,7 +6,7 @@ namespace Forms {
 
 void Image::SetPicture(HBITMAP picture) {
   picture_ = picture;
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
 void Image::PaintOver(HDC dc, const RECT&) const {

@@ -15,23 +15,23 @@ bool Label::Create(HWND parent, const RECT& bounds, const LabelLook& look, const
 
 void Label::SetText(const std::wstring& text) {
   text_ = text;
-  if (!hwnd()) return;
-  SetWindowTextW(hwnd(), text_.c_str());
-  if (look_.auto_size) FitToText();
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (!hWnd()) return;
+  SetWindowTextW(hWnd(), text_.c_str());
+  if (look_.autoSize) FitToText();
+  InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
 std::optional<AccessibleFacts> Label::KindFacts() const {
   AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_STATICTEXT);
   // A label that shows "&" as it is (a file name) is heard as it shows.
-  facts.name = look_.access_key ? WithoutAccessKeys(text_) : text_;
+  facts.name = look_.accessKey ? WithoutAccessKeys(text_) : text_;
   facts.state = STATE_SYSTEM_READONLY;
   return facts;
 }
 
 UINT Label::TextFormat() const {
-  UINT format = (look_.access_key ? 0 : DT_NOPREFIX) | (look_.centred ? DT_CENTER : DT_LEFT);
-  format |= look_.auto_size ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
+  UINT format = (look_.accessKey ? 0 : DT_NOPREFIX) | (look_.centred ? DT_CENTER : DT_LEFT);
+  format |= look_.autoSize ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
   return format;
 }
 
@@ -59,23 +59,23 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
 void Label::FitToText() {
   RECT extent{};
   {
-    const Desk::WindowDc screen(hwnd());
+    const Desk::WindowDc screen(hWnd());
     if (!screen.get()) return;
     extent = ExtentIn(screen.get(), look_.font);
     for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen.get(), percent));
   }
   const int edge = look_.border ? 2 : 0;
-  SetWindowPos(hwnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,
+  SetWindowPos(hWnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Label::PaintOver(HDC dc, const RECT& area) const {
-  RECT text_area = area;
-  if (look_.border) DrawEdge(dc, &text_area, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+  RECT textArea = area;
+  if (look_.border) DrawEdge(dc, &textArea, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
   Desk::ScopedSelect font(dc, look_.font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look_.fore);
-  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_area, TextFormat());
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &textArea, TextFormat());
 }
 
 }  // namespace Forms

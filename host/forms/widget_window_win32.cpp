@@ -47,7 +47,7 @@ WidgetWindow::WidgetWindow(HWND container, const RECT& bounds, WidgetEvents& eve
 
 WidgetWindow::~WidgetWindow() {
   // Destroyed here, so that the widget hears of its end.
-  if (hwnd()) DestroyWindow(hwnd());
+  if (hWnd()) DestroyWindow(hWnd());
 }
 
 WidgetWindow* WidgetWindow::FromHandle(HWND window) {
@@ -56,19 +56,19 @@ WidgetWindow* WidgetWindow::FromHandle(HWND window) {
 
 int WidgetWindow::ClientWidth() const {
   RECT r{};
-  GetClientRect(hwnd(), &r);
+  GetClientRect(hWnd(), &r);
   return r.right;
 }
 
 int WidgetWindow::ClientHeight() const {
   RECT r{};
-  GetClientRect(hwnd(), &r);
+  GetClientRect(hWnd(), &r);
   return r.bottom;
 }
 
 void WidgetWindow::Present() {
-  if (!hwnd()) return;
-  const Desk::WindowDc dc(hwnd());
+  if (!hWnd()) return;
+  const Desk::WindowDc dc(hWnd());
   const RECT all{0, 0, surface_.width(), surface_.height()};
   if (dc.get()) surface_.ShowOn(dc.get(), all);
 }
@@ -148,19 +148,19 @@ void WidgetWindow::OnSize() {
 }
 
 void WidgetWindow::OnPaint() {
-  const Desk::PaintDc painting(hwnd());
+  const Desk::PaintDc painting(hWnd());
   if (painting.get()) surface_.ShowOn(painting.get(), painting.area());
 }
 
 void WidgetWindow::OnButtonDown(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (focusable_ && GetFocus() != hwnd()) SetFocus(hwnd());
-  SetCapture(hwnd());
+  if (focusable_ && GetFocus() != hWnd()) SetFocus(hWnd());
+  SetCapture(hWnd());
   events_.MouseDown(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                     static_cast<float>(GET_Y_LPARAM(lparam)));
 }
 
 void WidgetWindow::OnButtonUp(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (ButtonsHeld(wparam) == 0 && GetCapture() == hwnd()) ReleaseCapture();
+  if (ButtonsHeld(wparam) == 0 && GetCapture() == hWnd()) ReleaseCapture();
   events_.MouseUp(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                   static_cast<float>(GET_Y_LPARAM(lparam)));
 }
@@ -171,7 +171,7 @@ void WidgetWindow::OnMouseMove(WPARAM wparam, LPARAM lparam) {
 }
 
 void WidgetWindow::OnDoubleClick() {
-  SetCapture(hwnd());
+  SetCapture(hWnd());
   events_.DblClick();
 }
 

@@ -73,13 +73,13 @@ constexpr UINT kRendererEndedMessage = WM_APP + 1;
 
 void Ondrel_S::OnLoad() {
   // Sized to the primary screen, never shown.
-  MoveWindow(hwnd(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
+  MoveWindow(hWnd(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
   Timer3.SetEnabled(true);
 
   const RECT client = ClientRect();
   // NOTE: without its picture box TakeSnapshot finds no rows: it deletes the
   // old snapshot and writes none, and the renderer runs untextured.
-  static_cast<void>(Master.Create(hwnd(), client.right, client.bottom));
+  static_cast<void>(Master.Create(hWnd(), client.right, client.bottom));
 
   TakeSnapshot();
   StartRenderer();
@@ -99,7 +99,7 @@ void Ondrel_S::TakeSnapshot() {
   std::vector<MonitorRect> desk{{0, 0, primary.width(), primary.height()}};
   desk.insert(desk.end(), further_.begin(), further_.end());
   Desk::MonitorPictures rule(desk);
-  rule.Draw(Master.Dc(), primary.bits(), desk[0]);
+  rule.Draw(Master.dc(), primary.bits(), desk[0]);
   for (size_t i = 0; i < further_.size(); ++i) rule.Draw(pictures[i]->dc(), pictures[i]->bits(), further_[i]);
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
@@ -113,7 +113,7 @@ void Ondrel_S::TakeSnapshot() {
 // At the session's start and after each failure alike: the snapshot files
 // and the monitor list it reads stay as the session's start left them.
 void Ondrel_S::StartRenderer() {
-  renderer_.Start(RendererPath(), HostFolder(), hwnd(), kRendererEndedMessage);
+  renderer_.Start(RendererPath(), HostFolder(), hWnd(), kRendererEndedMessage);
   rendererSeen_ = false;
   rendererStartedAt_ = GetTickCount();
 }
@@ -206,7 +206,7 @@ bool Ondrel_S::OnQueryUnload() {
     Timer1.SetEnabled(false);
     Ondrel_BGM::Mp3Stop();
   }
-  if (Shared().ModeLetter == L'S') ShowCursor(TRUE);
+  if (Shared().modeLetter == L'S') ShowCursor(TRUE);
   ReleaseSnapshot();
   return true;
 }

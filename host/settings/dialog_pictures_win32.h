@@ -19,7 +19,7 @@ struct DialogPictures {
   std::array<Desk::GdiObject<HBITMAP>, kBannerFrames> banner;  // frame n at n - 1
   HCURSOR hand = nullptr;  // shared resource cursors and icons: never destroyed
   HICON icon = nullptr;
-  HICON small_icon = nullptr;
+  HICON smallIcon = nullptr;
 };
 
 }  // namespace Ondrel_B

@@ -25,14 +25,14 @@ std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& fold
   std::wstring filter = texts.chooserFilter;
   filter.append(1, L'\0').append(kPatterns).append(1, L'\0');
   wchar_t file[kBufferChars] = {};  // empty: the current file is not preselected
-  wchar_t file_title[kBufferChars] = {};
+  wchar_t fileTitle[kBufferChars] = {};
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
   ofn.lpstrFile = file;
   ofn.nMaxFile = kBufferChars;
-  ofn.lpstrFileTitle = file_title;
+  ofn.lpstrFileTitle = fileTitle;
   ofn.nMaxFileTitle = kBufferChars;
   ofn.lpstrInitialDir = folder.c_str();
   ofn.lpstrTitle = texts.chooserTitle;

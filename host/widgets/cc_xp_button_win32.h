@@ -32,7 +32,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
 
   // Moves the pointer to the button's centre.
   void SnapMouseTo();
-  HWND hWnd() const { return window_.hwnd(); }
+  HWND hWnd() const { return window_.hWnd(); }
   std::wstring Caption() const override { return core_.Caption(); }
   void SetCaption(const std::wstring& caption) { core_.SetCaption(caption); }
   bool Enabled() const { return core_.Enabled(); }
@@ -61,7 +61,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   // A push button to screen readers; its default action is a click.
   void DescribeForReaders();
   void PaintBody(int state) override;
-  void PaintCaption(bool focus_rect) override;
+  void PaintCaption(bool focusRect) override;
   void NameWindow(const std::wstring& caption) override;
   void ApplyFont(const Forms::FontDesc& font) override;
   void EnableWindow(bool enabled) override;
@@ -70,7 +70,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   void SetSizePixels(int width, int height) override;
   double TwipsPerPixel() const override;
   void RequestLeaveNotification() override;
-  void StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) override;
+  void StartWatching(Forms::WindowHandle parent, bool parentIsMdiChild) override;
   void StopWatching() override;
   void SendKeys(const wchar_t* keys) override;
   void DoEvents() override;
@@ -83,8 +83,8 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   const Ondrel_B::UiTexts& texts_;
   XPButtonCore core_;
   Desk::GdiObject<HFONT> font_;
-  Forms::MessageWatch own_watch_;
-  Forms::MessageWatch parent_watch_;
+  Forms::MessageWatch ownWatch_;
+  Forms::MessageWatch parentWatch_;
   Forms::WidgetWindow window_;
 };
 

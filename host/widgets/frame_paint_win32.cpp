@@ -37,8 +37,8 @@ void DrawShape(HDC dc, const RECT& area, const FramePaint& plan, const Box& box)
 
 bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& raw, DWORD back) {
   FrameProperties props = raw;
-  props.fill_colour = Forms::ResolveColour(raw.fill_colour);
-  props.border_colour = Forms::ResolveColour(raw.border_colour);
+  props.FillColour = Forms::ResolveColour(raw.FillColour);
+  props.BorderColour = Forms::ResolveColour(raw.BorderColour);
   const COLORREF bg = Forms::ResolveColour(back);
   const FramePaint plan = PlanFramePaint(props, area.right - area.left, area.bottom - area.top, bg);
 
@@ -46,7 +46,7 @@ bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& raw, DWORD back
     Desk::GdiObject<HBRUSH> brush(CreateSolidBrush(bg));
     if (brush) FillRect(dc, &area, brush.get());
   }
-  if (!plan.draws_shape) return plan.complete;
+  if (!plan.drawsShape) return plan.complete;
 
   if (!plan.shadow.empty()) {
     Desk::ScopedSelect hollow(dc, GetStockObject(NULL_BRUSH));
@@ -62,8 +62,8 @@ bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& raw, DWORD back
   }
   Desk::GdiObject<HBRUSH> fill(CreateSolidBrush(plan.fill));
   Desk::GdiObject<HPEN> border(CreatePen(PS_SOLID, 1, plan.frame.colour));
-  Desk::ScopedSelect use_fill(dc, fill.get());
-  Desk::ScopedSelect use_border(dc, border.get());
+  Desk::ScopedSelect useFill(dc, fill.get());
+  Desk::ScopedSelect useBorder(dc, border.get());
   DrawShape(dc, area, plan, plan.frame);
   return true;
 }

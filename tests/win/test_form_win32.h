@@ -21,11 +21,11 @@ class TestForm : public Forms::Form {
       : Form({L"widget test", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, 0, 0xE0E0E0, 20, 20, width, height}) {
     EXPECT_TRUE(Load());
     Show();
-    SetForegroundWindow(hwnd());
+    SetForegroundWindow(hWnd());
   }
 
   Forms::WidgetSite Site(const wchar_t* name, uint32_t back = 0xE0E0E0) {
-    return Forms::WidgetSite(name, {hwnd(), false, &controls}, {back, false, true});
+    return Forms::WidgetSite(name, {hWnd(), false, &controls}, {back, false, true});
   }
 
   Forms::ControlList controls;
