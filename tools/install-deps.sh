@@ -30,7 +30,12 @@ packages=(
   # 2.x loads it for -pkcs11module); the tests' token SoftHSM2, and
   # pkcs11-tool (opensc) to make a key inside it
   libengine-pkcs11-openssl softhsm2 opensc
+  # the home page's test: a real browser, driven from Node (tests/site)
+  chromium
 )
+# Node.js and npm from Debian, unless the machine has them already (from
+# another source, whose nodejs Debian's npm would conflict with).
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do

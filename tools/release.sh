@@ -3,11 +3,13 @@
 #   velnora-<version>-win64.zip    Velnora.scr, Velnora.dll and README.txt
 #   velnora-<version>-setup.exe    the installer (packaging/velnora.nsi)
 #   SHA256SUMS                     of the two
+#   site/                          the home page with the three above
+#                                  (tools/site.sh), ready to publish
 # Usage: tools/release.sh [--build-dir DIR] [--no-build] [--out DIR]
 #   --build-dir  CMake build of the Windows programs (default build/release,
 #                a Release build of its own writing its programs to DIR/dist)
 #   --no-build   package the programs DIR already holds (the tests use this)
-#   --out        where the three files go (default dist/release)
+#   --out        where they go (default dist/release)
 # Signing (tools/sign-file.sh says more): both programs, the uninstaller and
 # the installer are signed with
 #   VELNORA_SIGN_PFX and VELNORA_SIGN_PASSWORD              a PKCS#12 file, or
@@ -30,7 +32,7 @@ while [ $# -gt 0 ]; do
     --build-dir) build=${2:?--build-dir needs a folder}; shift 2 ;;
     --no-build) do_build=0; shift ;;
     --out) out=${2:?--out needs a folder}; shift 2 ;;
-    -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
     *) echo "release: unknown argument $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -130,12 +132,14 @@ nsis_args=(-INPUTCHARSET UTF8 -V2 -WX
 makensis "${nsis_args[@]}" "$root/packaging/velnora.nsi"
 
 (cd "$made" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+"$root/tools/site.sh" --packages "$made" --out "$made/site" >/dev/null
 mkdir -p "$out"
-rm -f "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS"
-mv "$made/$zip_name" "$made/$setup_name" "$made/SHA256SUMS" "$out/"
+rm -rf "$out/$zip_name" "$out/$setup_name" "$out/SHA256SUMS" "$out/site"
+mv "$made/$zip_name" "$made/$setup_name" "$made/SHA256SUMS" "$made/site" "$out/"
 
 echo "== written to $out"
 (cd "$out" && ls -l "$zip_name" "$setup_name" SHA256SUMS | awk '{print "   " $5 "\t" $NF}')
+echo "   site/ (the home page: copy it to the root of the velnora.github.io repository)"
 if [ $signing = 1 ]; then
   echo "release: signed with $signer${VELNORA_SIGN_TIMESTAMP_URL:+, time-stamped by $VELNORA_SIGN_TIMESTAMP_URL}"
   [ -n "${VELNORA_SIGN_TIMESTAMP_URL:-}" ] || no_timestamp_warning

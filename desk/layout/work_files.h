@@ -35,6 +35,9 @@ inline constexpr Name kHeightKey{"Height"};
 
 // The renderer's window: its class and title; the host looks for it by title.
 inline constexpr Name kRendererTitle{"Ondrel_VC"};
+// The further monitors' windows: this class, titled "Ondrel_VC_Monitor<n>",
+// so that a search by title finds the primary's window alone.
+inline constexpr Name kRendererMonitorClass{"Ondrel_VC_Monitor"};
 
 // Monitors beyond the primary, section "Monitors", at most this many; absent
 // on a desk of one monitor.

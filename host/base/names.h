@@ -18,6 +18,11 @@ inline constexpr const wchar_t* kRendererFileName = L"Velnora.dll";
 inline constexpr const wchar_t* kSessionTitle = L"Ondrel_Main";
 inline constexpr const wchar_t* kDialogTitle = L"■Velnora■";
 inline constexpr const wchar_t* kRendererTitle = Desk::kRendererTitle.wide;
+// The renderer's window classes: the primary's view and the further monitors'.
+inline constexpr const wchar_t* kRendererClass = Desk::kRendererTitle.wide;
+inline constexpr const wchar_t* kRendererMonitorClass = Desk::kRendererMonitorClass.wide;
+// The session's black panels beneath the renderer's windows.
+inline constexpr const wchar_t* kCurtainTitle = L"Ondrel_Curtain";
 
 // The maker's web page, opened by the settings dialog's banners; the
 // installer's Programs and Features entry names the same page (CMake's

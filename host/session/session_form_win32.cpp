@@ -1,7 +1,9 @@
 // Ondrel_S: the hidden session form titled "Ondrel_Main". It takes the
 // desktop snapshot, starts the renderer and the music, keeps the music going
 // and ends the host once the renderer has ended by the user's will. A
-// renderer that crashed or hung is started again, within a budget.
+// renderer that crashed or hung is started again, within a budget. In a
+// saver session its curtain covers the monitors beneath the renderer, and
+// Escape heard by the host ends the session whatever the renderer does.
 #include "host/session/session_form_win32.h"
 
 #include <windows.h>
@@ -16,6 +18,7 @@
 #include "host/forms/form_win32.h"
 #include "host/forms/picture_box_win32.h"
 #include "host/music/ondrel_bgm.h"
+#include "host/session/curtain_win32.h"
 #include "host/session/renderer_process_win32.h"
 #include "host/session/session_rules.h"
 #include "host/session/snapshot_file_win32.h"
@@ -43,6 +46,8 @@ class Ondrel_S final : public Forms::Form {
   void StartRenderer();
   void StartMusic();
   void WatchRenderer();
+  void MindKeyboard();
+  void EndByEscape();
   void RestartRenderer(DWORD now);
   HWND RendererWindow();
   void ReleaseSnapshot();
@@ -54,7 +59,16 @@ class Ondrel_S final : public Forms::Form {
     Ondrel_BGM::CdPoll(Shared().BgmRepeat);
     Timer2.SetEnabled(Shared().KeepPolling);
   });
-  Forms::Timer& Timer3 = AddTimer(kRendererWatchMs, [this] { WatchRenderer(); });  // watches for the renderer's window
+  Forms::Timer& Timer3 = AddTimer(kRendererWatchMs, [this] {  // watches for the renderer's window
+    WatchRenderer();
+    if (curtain_) curtain_->Follow();
+  });
+  // Escape went down: the renderer's time to end by itself.
+  Forms::Timer& escapeTimer_ = AddTimer(kEscapeGraceMs, [this] { EndByEscape(); });
+  // Whether the renderer still takes its keys.
+  Forms::Timer& keyboardTimer_ = AddTimer(kKeyboardCheckMs, [this] { MindKeyboard(); });
+
+  std::unique_ptr<Curtain> curtain_;  // an S session's only
 
   const std::vector<MonitorRect> further_;  // the monitors beyond the primary
   MusicChoice music_ = MusicChoice::None;
@@ -82,6 +96,19 @@ void Ondrel_S::OnLoad() {
   static_cast<void>(Master.Create(hWnd(), client.right, client.bottom));
 
   TakeSnapshot();
+  // Black from here on, beneath the renderer: the desktop's pictures are
+  // taken, and no failure of the renderer may show the desktop again.
+  if (Shared().modeLetter == L'S') {
+    // Escape, wherever the focus is: a renderer that hears it ends by itself
+    // at once; one that has not ended by kEscapeGraceMs is ended.
+    curtain_ = std::make_unique<Curtain>([this] {
+      if (!escapeTimer_.Enabled()) escapeTimer_.SetEnabled(true);
+    });
+    std::vector<MonitorRect> desk{{0, 0, client.right, client.bottom}};
+    desk.insert(desk.end(), further_.begin(), further_.end());
+    curtain_->Cover(desk);
+    keyboardTimer_.SetEnabled(true);
+  }
   StartRenderer();
   StartMusic();
 }
@@ -143,6 +170,26 @@ bool Ondrel_S::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
   if (Timer3.Enabled()) WatchRenderer();
   result = 0;
   return true;
+}
+
+// NOTE: where keys reach the system through the foreground's own process
+// (Wine), a renderer that takes no messages swallows them, Escape too: the
+// curtain then takes the keyboard.
+void Ondrel_S::MindKeyboard() {
+  HWND window = RendererWindow();
+  if (window) renderer_.Ask(window);
+  if (CurtainTakesKeyboard(window != nullptr, renderer_.Answered(), GetTickCount() - renderer_.AnsweredAt())) {
+    curtain_->TakeKeyboard();
+  }
+}
+
+// The session ends as Escape in the renderer ends it, whatever state the
+// renderer is in: frozen, starting again, or without the keyboard.
+void Ondrel_S::EndByEscape() {
+  escapeTimer_.SetEnabled(false);
+  Timer3.SetEnabled(false);
+  renderer_.Terminate(0);
+  Close();
 }
 
 // The renderer's window if it is up now; notes when it was seen.
@@ -217,7 +264,8 @@ bool Ondrel_S::OnQueryUnload() {
 void Ondrel_S::ReleaseSnapshot() {
   const DWORD closedAt = GetTickCount();
   for (;;) {
-    const bool windowNow = RendererWindow() != nullptr;
+    // A renderer that has ended, by itself or by the host, reads nothing more.
+    const bool windowNow = RendererWindow() != nullptr && renderer_.Running();
     const bool stillStarting = !windowNow && !rendererSeen_ && renderer_.Running();
     const DWORD now = GetTickCount();
     const uint32_t wait = SnapshotWaitMs(windowNow, stillStarting, now - rendererSeenAt_, now - closedAt);

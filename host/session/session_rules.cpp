@@ -1,5 +1,7 @@
 #include "host/session/session_rules.h"
 
+#include <algorithm>
+
 #include "host/base/ascii.h"
 #include "host/base/ondrel_b.h"
 #include "host/music/media_path.h"
@@ -39,6 +41,23 @@ uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWind
   if (windowNow) return msSinceWindowSeen < kSnapshotReadMs ? kSnapshotReadMs - msSinceWindowSeen : 0;
   if (stillStarting) return msSinceClose < kSnapshotReadMs ? kSnapshotReadMs - msSinceClose : 0;
   return 0;
+}
+
+std::vector<MonitorRect> CurtainAreas(const std::vector<MonitorRect>& covered,
+                                      const std::vector<MonitorRect>& monitorsNow,
+                                      const std::vector<MonitorRect>& rendererViews) {
+  const auto listed = [](const std::vector<MonitorRect>& areas, const MonitorRect& a) {
+    return std::find(areas.begin(), areas.end(), a) != areas.end();
+  };
+  std::vector<MonitorRect> areas;
+  for (const MonitorRect& m : monitorsNow) {
+    if (listed(covered, m) || listed(rendererViews, m)) areas.push_back(m);
+  }
+  return areas;
+}
+
+bool CurtainTakesKeyboard(bool windowNow, bool answered, uint32_t msSinceAnswer) {
+  return !windowNow || (answered && msSinceAnswer >= kRendererSilentMs);
 }
 
 }  // namespace Ondrel_B

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/session/monitor_layout.h"
+
 namespace Ondrel_B {
 
 // What the session plays, decided once from the music settings: the music
@@ -72,5 +74,28 @@ inline constexpr uint32_t kSnapshotReadMs = 2000;
 // once its window appears, the time after that). A renderer that has ended,
 // or never started, needs nothing.
 uint32_t SnapshotWaitMs(bool windowNow, bool stillStarting, uint32_t msSinceWindowSeen, uint32_t msSinceClose);
+
+// The monitors the curtain covers now, in the order of monitorsNow: those
+// it covered already and still there, and those a renderer window lies over
+// (the renderer has taken its own picture of them).
+std::vector<MonitorRect> CurtainAreas(const std::vector<MonitorRect>& covered,
+                                      const std::vector<MonitorRect>& monitorsNow,
+                                      const std::vector<MonitorRect>& rendererViews);
+
+// How often the session looks whether the renderer still takes its keys,
+// and how long a renderer window that has answered before may stay silent
+// before the curtain takes the keyboard: a live renderer answers within a
+// frame.
+inline constexpr uint32_t kKeyboardCheckMs = 250;
+inline constexpr uint32_t kRendererSilentMs = 750;
+
+// Whether the curtain takes the keyboard now: no renderer window is up (one
+// crashed, or is starting again), or the window has stopped answering. A
+// window up that has not answered yet is starting and takes it itself.
+bool CurtainTakesKeyboard(bool windowNow, bool answered, uint32_t msSinceAnswer);
+
+// How long after Escape goes down the renderer is given to end by itself
+// before the host ends it: a live renderer ends within milliseconds.
+inline constexpr uint32_t kEscapeGraceMs = 300;
 
 }  // namespace Ondrel_B

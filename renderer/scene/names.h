@@ -11,8 +11,6 @@ inline constexpr const char* kWidthKey = Desk::kWidthKey.bytes;
 inline constexpr const char* kHeightKey = Desk::kHeightKey.bytes;
 inline constexpr const char* kMonitorsSection = Desk::kMonitorsSection.bytes;
 
-// The window's class and title.
+// The window's class and title, and the further monitors' class.
 inline constexpr const char* kWindowName = Desk::kRendererTitle.bytes;
-// The further monitors' windows: this class, titled "Ondrel_VC_Monitor<n>",
-// so that the host's search by title finds the primary's window alone.
-inline constexpr const char* kMonitorWindowName = "Ondrel_VC_Monitor";
+inline constexpr const char* kMonitorWindowName = Desk::kRendererMonitorClass.bytes;

@@ -260,6 +260,14 @@ x_window_rect() {
     cut -d= -f2 | xargs
 }
 
+# curtain_rects: "x y width height" of each shown panel of the host's curtain, as X has them.
+curtain_rects() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Ondrel_Curtain$' 2>/dev/null); do
+    xdotool getwindowgeometry --shell "$id" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=' | cut -d= -f2 | xargs
+  done | sort | paste -sd,
+}
+
 # on_dummy_desk: the scenario runs again on Xorg's dummy desk, whose cables
 # xrandr plugs and pulls, unless it already does.
 on_dummy_desk() {

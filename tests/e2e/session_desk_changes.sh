@@ -3,7 +3,8 @@
 # would: a monitor plugged in is covered within about two seconds, the
 # primary raised to a larger mode is covered to its new edges, a monitor
 # unplugged takes its window along while the session goes on, and one
-# plugged in again is covered again. Escape still ends everything.
+# plugged in again is covered again, the host's curtain a beat behind
+# beneath each window. Escape still ends everything.
 . "$VELNORA_SOURCE/tests/e2e/lib.sh"
 
 on_dummy_desk
@@ -71,6 +72,11 @@ running "$host" || fail "the host ended with the unplugged monitor"
 covered "the primary after the unplug" Ondrel_VC 0 0 1600 1200
 
 change "plugged in again" "--output DUMMY1 --mode 1024x768 --right-of DUMMY0" Ondrel_VC_Monitor1 1600 0 1024 768
+# The curtain follows a beat behind: a panel beneath each window, none left over a monitor gone.
+curtain_is() { [ "$(curtain_rects)" = "$1" ]; }
+wait_until 5 "the curtain does not follow the desk" curtain_is "0 0 1600 1200,1600 0 1024 768"
+pass "the curtain lies beneath the windows of the desk as it is now"
+covered "the monitor plugged in again, over its panel" Ondrel_VC_Monitor1 1600 0 1024 768
 
 escape_ends_session "$host"
 wait_pid_gone "$rpid" 10

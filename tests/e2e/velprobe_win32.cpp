@@ -51,12 +51,16 @@
 //   velprobe desktop <name> <prog> [arg]  runs it on a new desktop of WinSta0 as Windows runs a saver; its exit code
 //   velprobe crash <title>                an access violation in the window's process, as a faulting driver
 //                                         raises one: a thread of it started where nothing is mapped
+//   velprobe exposed <ms> <picture.bmp>   samples a 7 x 7 grid of the screen every few ms for that long;
+//                                         prints "samples exposed longest-ms": the samples that showed
+//                                         the picture (the desktop) at most grid points, the longest run
 #include <windows.h>
 
 #include <fcntl.h>
 #include <oleacc.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -238,6 +242,45 @@ int Area(const wchar_t* title, int width, int height, double seconds) {
     if (msg.message == WM_TIMER && msg.hwnd == w) DestroyWindow(w);
     DispatchMessageW(&msg);
   }
+  return 0;
+}
+
+// How long the screen showed the desktop's picture: a sample is exposed when
+// at least 40 of its 49 points show the picture's colour there.
+int Exposed(DWORD ms, const wchar_t* picture) {
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, picture, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!bitmap) return 2;
+  HDC memory = CreateCompatibleDC(nullptr);
+  SelectObject(memory, bitmap);
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  POINT points[49];
+  COLORREF desk[49];
+  for (int i = 0; i < 49; ++i) {
+    points[i] = {w * (1 + i % 7) / 8, h * (1 + i / 7) / 8};
+    desk[i] = GetPixel(memory, points[i].x, points[i].y);
+  }
+  int samples = 0, exposed = 0;
+  DWORD longest = 0, runFrom = 0;
+  bool inRun = false;
+  for (const DWORD from = GetTickCount(); GetTickCount() - from < ms; Sleep(2)) {
+    HDC screen = GetDC(nullptr);
+    int same = 0;
+    for (int i = 0; i < 49; ++i) same += GetPixel(screen, points[i].x, points[i].y) == desk[i] ? 1 : 0;
+    ReleaseDC(nullptr, screen);
+    const DWORD now = GetTickCount();
+    ++samples;
+    if (same >= 40) {
+      ++exposed;
+      if (!inRun) runFrom = now;
+      inRun = true;
+      longest = std::max(longest, now - runFrom);
+    } else {
+      inRun = false;
+    }
+  }
+  DeleteDC(memory);
+  DeleteObject(bitmap);
+  Print(std::to_wstring(samples) + L" " + std::to_wstring(exposed) + L" " + std::to_wstring(longest));
   return 0;
 }
 
@@ -479,6 +522,7 @@ int wmain(int argc, wchar_t** argv) {
     Print(hit ? TextOf(GetAncestor(hit, GA_ROOT)) : L"");
     return hit ? 0 : 1;
   }
+  if (cmd == L"exposed" && argc > 3) return Exposed(static_cast<DWORD>(_wtoi(argv[2])), argv[3]);
   HWND w = Find(argv[2]);
   if (!w) return 1;
   if (cmd == L"find") {

@@ -17,9 +17,13 @@ for f in Velnora.scr Velnora.dll; do x86_64-w64-mingw32-strip -o "$tmp/$f.stripp
 for kind in unsigned signed; do
   dir=$R/$kind
   echo "== $kind"
-  [ "$(ls "$dir")" = "$(printf '%s\n' SHA256SUMS "$setup_name" "$zip_name")" ] ||
+  [ "$(ls "$dir")" = "$(printf '%s\n' SHA256SUMS site "$setup_name" "$zip_name")" ] ||
     fail "$kind: the release folder holds $(ls "$dir" | tr '\n' ' ')"
-  pass "$kind: the zip, the installer and SHA256SUMS, nothing else"
+  pass "$kind: the zip, the installer, SHA256SUMS and the site, nothing else"
+  for f in "$zip_name" "$setup_name" SHA256SUMS; do
+    cmp -s "$dir/$f" "$dir/site/download/$f" || fail "$kind: the site's download/$f is not the release's"
+  done
+  pass "$kind: the site offers the release's own packages and sums"
 
   [ "$(zipinfo -1 "$dir/$zip_name")" = "$(printf '%s\n' README.txt Velnora.dll Velnora.scr)" ] ||
     fail "$kind: zip entries $(zipinfo -1 "$dir/$zip_name" | tr '\n' ' ')"
@@ -78,5 +82,16 @@ for f in "$zip_name" "$setup_name" SHA256SUMS; do
   cmp -s "$R/unsigned/$f" "$tmp/again/$f" || fail "a second unsigned release gave another $f"
 done
 pass "a second unsigned release gives byte-identical packages"
+diff -r "$R/unsigned/site" "$tmp/again/site" >&2 || fail "a second unsigned release gave another site"
+pass "a second unsigned release gives a byte-identical site"
+
+# Whether the packages are signed, and by whom, as the pages say it.
+for page in ja/index.html en/index.html; do
+  grep -q 'class="note"' "$R/unsigned/site/$page" && ! grep -q 'class="signed"' "$R/unsigned/site/$page" ||
+    fail "the unsigned release's $page does not say it is unsigned"
+  grep -q 'class="signed".*<strong>Velnora Throw-away Signer</strong>' "$R/signed/site/$page" &&
+    ! grep -q 'class="note"' "$R/signed/site/$page" || fail "the signed release's $page does not name its signer"
+done
+pass "the site says the unsigned release is unsigned and names the signed one's signer"
 
 echo "archive checks passed: $checks"

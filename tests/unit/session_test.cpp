@@ -106,4 +106,22 @@ TEST(Session, SnapshotIsKeptOnlyWhileARunningRendererMayStillReadIt) {
   }
 }
 
+TEST(Session, CurtainCoversAMonitorOnlyOnceItsPictureIsTakenAndLeavesOnesGone) {
+  const MonitorRect a{0, 0, 1280, 1024}, b{1280, 0, 1024, 768}, b2{1280, 0, 800, 600};
+  using Areas = std::vector<MonitorRect>;
+  struct Case {
+    const char* what;
+    Areas covered, monitors, views, expected;
+  } cases[] = {
+      {"unchanged desk", {a, b}, {a, b}, {a, b}, {a, b}},
+      {"renderer gone: kept", {a, b}, {a, b}, {}, {a, b}},
+      {"joined, no picture yet", {a}, {a, b}, {a}, {a}},
+      {"joined and drawn", {a}, {a, b}, {a, b}, {a, b}},
+      {"unplugged", {a, b}, {a}, {a}, {a}},
+      {"resized, old view", {a, b}, {a, b2}, {a, b}, {a}},
+      {"resized and drawn, in the desk's order", {a}, {b2, a}, {b2, a}, {b2, a}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CurtainAreas(c.covered, c.monitors, c.views), c.expected) << c.what;
+}
+
 }  // namespace
