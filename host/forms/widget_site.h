@@ -42,7 +42,6 @@ class WidgetSite {
 
   const std::wstring& Name() const { return name_; }
   const ParentForm& Form() const { return form_; }
-  void SetFormWindow(WindowHandle window) { form_.window = window; }
   const Ambient& ambient() const { return ambient_; }
 
   // The container changes an ambient property; the widget hears its name.
