@@ -78,8 +78,7 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   if (GetWindowLongPtrA(w, GWLP_USERDATA) != 0) {  // the second window
     if (m == WM_CREATE) {
       b.further.dc = GetDC(w);
-      SetupPixelFormat(b.further.dc);
-      b.further.context.Create(b.further.dc);
+      if (!SetupPixelFormat(b.further.dc) || !b.further.context.Create(b.further.dc)) return -1;
       SwapWithoutWaiting();
       return 0;
     }
@@ -100,9 +99,9 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   if (m == WM_CREATE) {
     b.dc = GetDC(w);
     const double start = SinceCreation();
-    SetupPixelFormat(b.dc);
+    if (!SetupPixelFormat(b.dc)) return -1;
     b.pixelFormatMs = SinceCreation() - start;
-    b.context.Create(b.dc);
+    if (!b.context.Create(b.dc)) return -1;
     b.contextMs = SinceCreation() - start - b.pixelFormatMs;
     return 0;
   }
@@ -140,7 +139,7 @@ void TimeSnapshotLoad(const char* path) {
   Texture tex;
   QueryPerformanceCounter(&t0);
   PrepareTexture(tex, path);
-  UploadSnapshot(tex, image, MaxTextureSide());
+  if (!UploadSnapshot(tex, image, MaxTextureSide())) return;
   glFinish();
   const double mipmaps = MsSince(t0, f);
   GLint w = 0, h = 0;

@@ -12,6 +12,6 @@ size_t Bmp24Stride(int32_t width);
 
 // Whether every pixel of the rows (padded as stored) is one colour; the
 // padding bytes do not count. False for an empty picture.
-bool Bmp24OneColour(const uint8_t* rows, int32_t width, int32_t height);
+[[nodiscard]] bool Bmp24OneColour(const uint8_t* rows, int32_t width, int32_t height);
 
 }  // namespace Desk

@@ -20,7 +20,7 @@ WallpaperStyle WallpaperStyleOf(std::wstring_view wallpaperStyle, std::wstring_v
 
 // A colour text as HKCU\Control Panel\Colors keeps it ("58 110 165") as
 // 0x00BBGGRR; nothing for anything else.
-std::optional<uint32_t> ColourFromText(std::wstring_view text);
+[[nodiscard]] std::optional<uint32_t> ColourFromText(std::wstring_view text);
 
 // Where the picture lands on one monitor, relative to the monitor's top left
 // corner, in the size it is drawn; a tiled picture repeats every width x
@@ -37,7 +37,7 @@ struct WallpaperPlacement {
 // which fills the desk's bounding rectangle and shows each monitor its own
 // part of it. Nothing for an empty picture or monitor, or a placement past
 // 32-bit pixels.
-std::optional<WallpaperPlacement> PlaceWallpaper(WallpaperStyle style, int32_t pictureWidth, int32_t pictureHeight,
+[[nodiscard]] std::optional<WallpaperPlacement> PlaceWallpaper(WallpaperStyle style, int32_t pictureWidth, int32_t pictureHeight,
                                                  const MonitorRect& monitor, const MonitorRect& desk);
 
 // The rectangle bounding every monitor (each given relative to the primary).

@@ -2,35 +2,38 @@
 
 namespace Desk {
 
-Dib::Dib(int32_t width, int32_t height, Rows rows) : width_(width), height_(height) {
-  if (width < 1 || height < 1) return;
+BITMAPINFO DibInfo(int32_t width, int32_t height, DibRows rows) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = rows == Rows::Bgr24BottomUp ? height : -height;
+  info.bmiHeader.biHeight = rows == DibRows::Bgr24BottomUp ? height : -height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = rows == Rows::Bgr24BottomUp ? 24 : 32;
+  info.bmiHeader.biBitCount = rows == DibRows::Bgr24BottomUp ? 24 : 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+HBITMAP CreateDib(int32_t width, int32_t height, DibRows rows, void** bits) {
+  const BITMAPINFO info = DibInfo(width, height, rows);
+  void* made = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &made, nullptr, 0);
+  *bits = bitmap ? made : nullptr;
+  return bitmap;
+}
+
+Dib::Dib(int32_t width, int32_t height, DibRows rows) : width_(width), height_(height) {
+  if (width < 1 || height < 1 || !dc_.get()) return;
   void* bits = nullptr;
-  dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = dc_ ? CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  bitmap_.reset(CreateDib(width, height, rows, &bits));
   if (!bitmap_) return;
-  original_ = SelectObject(dc_, bitmap_);
+  selected_.emplace(dc_.get(), bitmap_.get());
   rows_ = static_cast<uint8_t*>(bits);
 }
 
-Dib::~Dib() {
-  if (original_) SelectObject(dc_, original_);
-  if (bitmap_) DeleteObject(bitmap_);
-  if (dc_) DeleteDC(dc_);
-}
-
 void FillColour(HDC dc, int32_t width, int32_t height, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  if (!brush) return;
+  const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
   const RECT all{0, 0, width, height};
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
+  if (brush) FillRect(dc, &all, brush.get());
 }
 
 }  // namespace Desk

@@ -1,6 +1,7 @@
 #include "desk/system/monitor_picture_win32.h"
 
 #include "desk/layout/bgr_rows.h"
+#include "desk/system/gdi_win32.h"
 
 namespace Desk {
 
@@ -10,10 +11,8 @@ MonitorPictures::MonitorPictures(const std::vector<MonitorRect>& desk)
 void MonitorPictures::Draw(HDC picture, const void* rows, const MonitorRect& area) {
   if (!picture || !rows) return;
   if (usersDesktop_) {
-    if (HDC screen = GetDC(GetDesktopWindow())) {
-      BitBlt(picture, 0, 0, area.width, area.height, screen, area.left, area.top, SRCCOPY);
-      ReleaseDC(GetDesktopWindow(), screen);
-    }
+    const WindowDc screen(GetDesktopWindow());
+    if (screen.get()) BitBlt(picture, 0, 0, area.width, area.height, screen.get(), area.left, area.top, SRCCOPY);
     GdiFlush();  // the copy may still be queued
     // A copy that failed is blank: one colour too.
     if (!Bmp24OneColour(static_cast<const uint8_t*>(rows), area.width, area.height)) return;

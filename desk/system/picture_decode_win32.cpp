@@ -30,7 +30,7 @@ std::unique_ptr<Dib> DecodePicture(const std::wstring& path, int32_t maxSide, in
     return nullptr;
   }
   auto picture = std::make_unique<Dib>(static_cast<int32_t>(width), static_cast<int32_t>(height),
-                                       Dib::Rows::Bgrx32TopDown);
+                                       DibRows::Bgrx32TopDown);
   const uint64_t bytes = uint64_t{width} * 4 * height;
   if (!picture->rows() || bytes > UINT_MAX ||
       FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(bytes), picture->rows()))) {

@@ -14,6 +14,6 @@ namespace Desk {
 // cannot be read or decoded, or when the picture is wider or taller than
 // maxSide or holds more than maxPixels: those are refused before any pixel
 // is decoded. COM is initialised for the length of the call.
-std::unique_ptr<Dib> DecodePicture(const std::wstring& path, int32_t maxSide, int64_t maxPixels);
+[[nodiscard]] std::unique_ptr<Dib> DecodePicture(const std::wstring& path, int32_t maxSide, int64_t maxPixels);
 
 }  // namespace Desk

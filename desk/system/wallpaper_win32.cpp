@@ -119,27 +119,26 @@ const Dib* DeskWallpaper::Picture(const std::wstring& path) {
   return decoded_.get();
 }
 
-bool DeskWallpaper::DrawOn(HDC target, const MonitorRect& area) {
+void DeskWallpaper::DrawOn(HDC target, const MonitorRect& area) {
   const Source source = SourceOf(area);
   const Dib* picture = Picture(FileOrKeptCopy(source.path));
-  if (!picture || !target) return false;
+  if (!picture || !target) return;
   const auto place = PlaceWallpaper(source.style, picture->width(), picture->height(), area, desk_);
-  if (!place) return false;
+  if (!place) return;
   FillColour(target, area.width, area.height, source.background);
   if (place->tiled) {
-    bool drawn = true;
     for (int64_t y = place->top; y < area.height; y += place->height) {
       for (int64_t x = place->left; x < area.width; x += place->width) {
-        drawn = BitBlt(target, static_cast<int>(x), static_cast<int>(y), place->width, place->height, picture->dc(),
-                       0, 0, SRCCOPY) && drawn;
+        BitBlt(target, static_cast<int>(x), static_cast<int>(y), place->width, place->height, picture->dc(), 0, 0,
+               SRCCOPY);
       }
     }
-    return drawn;
+    return;
   }
   SetStretchBltMode(target, HALFTONE);
   SetBrushOrgEx(target, 0, 0, nullptr);  // as HALFTONE asks
-  return StretchBlt(target, place->left, place->top, place->width, place->height, picture->dc(), 0, 0,
-                    picture->width(), picture->height(), SRCCOPY);
+  StretchBlt(target, place->left, place->top, place->width, place->height, picture->dc(), 0, 0, picture->width(),
+             picture->height(), SRCCOPY);
 }
 
 }  // namespace Desk

@@ -26,10 +26,10 @@ class DeskWallpaper {
   explicit DeskWallpaper(const MonitorRect& desk) : desk_(desk) {}
 
   // Draws the wallpaper of the monitor at area over the whole of a picture
-  // of the area's size. False, the picture untouched, when there is none to
+  // of the area's size. The picture stays untouched when there is none to
   // draw: no wallpaper set, a file that is gone, unreadable, not a picture
   // or huge.
-  bool DrawOn(HDC picture, const MonitorRect& area);
+  void DrawOn(HDC picture, const MonitorRect& area);
   // The colour the desktop shows where its wallpaper does not reach.
   COLORREF Background(const MonitorRect& area) { return SourceOf(area).background; }
 

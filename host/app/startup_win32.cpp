@@ -46,7 +46,7 @@ void WriteScreenSize() {
 void WriteMonitorList(const std::vector<MonitorRect>& further) {
   DeleteIniSection(kMonitorsSection, kSettingsFile);
   for (size_t i = 0; i < further.size(); ++i) {
-    WriteIni(kMonitorsSection, MonitorKey(i + 1), MonitorValue(further[i]), kSettingsFile);
+    WriteIni(kMonitorsSection, Desk::MonitorKey<wchar_t>(i + 1), MonitorValue(further[i]), kSettingsFile);
   }
 }
 
@@ -71,9 +71,9 @@ StartupResult Startup() {
   SharedState& s = Shared();
   const UiTexts& texts = TextsOfUser();
   const std::wstring args = ArgumentText(GetCommandLineW());
-  s.ModeLetter = ModeLetterOf(args);
+  s.modeLetter = ModeLetterOf(args);
 
-  if (s.ModeLetter == L'P') {
+  if (s.modeLetter == L'P') {
     return ShowPreview(PreviewParentOf(args)) ? StartupResult::RunMessageLoop : StartupResult::End;
   }
 
@@ -81,20 +81,20 @@ StartupResult Startup() {
   LoadBgmSettings();
 
   if (!FileExists(RendererPath())) {
-    MessageBoxW(nullptr, texts.missing_renderer, kAppTitle, MB_OK);
+    MessageBoxW(nullptr, texts.missingRenderer, kAppTitle, MB_OK);
     return StartupResult::End;
   }
 
   // The settings dialog, without an owner; whatever follows the letter is ignored.
-  if (s.ModeLetter == L'C') {
+  if (s.modeLetter == L'C') {
     ShowSettingsDialog(texts);
     return StartupResult::End;
   }
 
-  if (s.ModeLetter != L'S' && !args.empty()) return StartupResult::End;
+  if (s.modeLetter != L'S' && !args.empty()) return StartupResult::End;
 
   // An empty argument text runs a session too, but leaves the cursor alone.
-  if (s.ModeLetter == L'S') s.SavedCursorCount = ShowCursor(FALSE);
+  if (s.modeLetter == L'S') s.SavedCursorCount = ShowCursor(FALSE);
 
   MakeSessionDpiAware();
   WriteScreenSize();

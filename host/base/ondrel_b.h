@@ -9,21 +9,16 @@ namespace Ondrel_B {
 
 // Music source as stored under "BGM区分".
 enum BgmSource : int16_t { kBgmNone = 0, kBgmCd = 1, kBgmFile = 2 };
-
-struct Point16 {
-  int16_t x = 0;
-  int16_t y = 0;
-};
+inline constexpr int16_t kBgmSourceCount = 3;
 
 struct SharedState {
-  int16_t BgmKind = 0;           // 0 none, 1 audio CD, 2 music file
+  int16_t BgmKind = kBgmNone;    // a BgmSource
   int16_t BgmRepeat = 0;         // CD track played over and over; 0 = whole disc
   std::wstring BgmFile;          // full path; empty when none or missing
   std::wstring BgmFolder;        // where the settings dialog's file chooser opens
   bool KeepPolling = false;      // CD still to be watched (written by CdPoll)
   int32_t SavedCursorCount = 0;  // ShowCursor's result when the session hid the cursor
-  Point16 ZoomPoint;             // settings dialog zooms open from / closed into this point
-  wchar_t ModeLetter = 0;        // upper-cased mode letter of the command line; 0 = none
+  wchar_t modeLetter = 0;        // upper-cased mode letter of the command line; 0 = none
 };
 
 // The one shared state of this process.

@@ -11,7 +11,7 @@ namespace Ondrel_B {
 std::wstring DirOf(std::wstring_view path);
 
 // True when the file opens for reading; a folder is false, a trailing "\" is dropped.
-bool FileExists(std::wstring_view path);
+[[nodiscard]] bool FileExists(std::wstring_view path);
 
 // Folder of the running host executable.
 std::wstring HostFolder();

@@ -2,6 +2,8 @@
 // A translation is one more table here and one more Language.
 #include "host/base/ui_texts.h"
 
+#include <iterator>
+
 #include "velnora_version.h"
 
 namespace Ondrel_B {
@@ -13,24 +15,28 @@ namespace {
 // In the order of UiTexts.
 constexpr UiTexts kJapanese{
     L"ＭＳ Ｐゴシック",
-    128,  // SHIFTJIS_CHARSET
-    L"BGM",                              // music_heading
+    kShiftJisCharset,
+    L"BGM",                              // musicHeading
     {L"なし", L"音楽CD", L"MP3、WAV"},  // sources
-    L"曲目をﾘﾋﾟｰﾄ",                      // repeat_track
-    L"...",                              // choose_file
+    L"曲目をﾘﾋﾟｰﾄ",                      // repeatTrack
+    L"...",                              // chooseFile
     L"設定",                             // set
     L"ｷｬﾝｾﾙ",                            // cancel
-    L"Velnora ホームページ",             // home_page_link
+    L"Velnora ホームページ",             // homePageLink
     VELNORA_CREDIT,
-    L"ﾌｧｲﾙを開く",                       // chooser_title
-    L"BGMﾌｧｲﾙ (MP3 WAV)",                // chooser_filter
+    L"Check",
+    L"Jump",
+    L"Press",
+    L"Alt+",
+    L"ﾌｧｲﾙを開く",                       // chooserTitle
+    L"BGMﾌｧｲﾙ (MP3 WAV)",                // chooserFilter
     L"Velnora.dll が同じﾌｫﾙﾀﾞ内に見つかりません！",
 };
 
 // Access keys N, C and M choose the sources in every language.
 constexpr UiTexts kEnglish{
     nullptr,
-    1,  // DEFAULT_CHARSET
+    kDefaultCharset,
     L"Music",
     {L"&None", L"Audio &CD", L"&MP3 or WAV file"},
     L"&Repeat track",
@@ -39,6 +45,10 @@ constexpr UiTexts kEnglish{
     L"Cancel",
     L"Velnora home page",
     VELNORA_CREDIT,
+    L"Check",
+    L"Jump",
+    L"Press",
+    L"Alt+",
     L"Open Music File",
     L"Music files (MP3, WAV)",
     L"Velnora.dll was not found in the same folder.",
@@ -46,8 +56,12 @@ constexpr UiTexts kEnglish{
 
 #undef VELNORA_CREDIT
 
+// By Language.
+constexpr const UiTexts* kTables[] = {&kJapanese, &kEnglish};
+static_assert(std::size(kTables) == static_cast<size_t>(Language::Count), "a table for every language");
+
 }  // namespace
 
-const UiTexts& TextsFor(Language language) { return language == Language::Japanese ? kJapanese : kEnglish; }
+const UiTexts& TextsFor(Language language) { return *kTables[static_cast<size_t>(language)]; }
 
 }  // namespace Ondrel_B

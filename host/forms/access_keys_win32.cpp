@@ -42,15 +42,15 @@ bool Deliver(HWND from, wchar_t key, const wchar_t* prop) {
 }  // namespace
 
 bool RouteAccessKey(const MSG& msg) {
-  const bool widget_focused = WidgetWindow::FromHandle(GetFocus()) != nullptr;
+  const bool widgetFocused = WidgetWindow::FromHandle(GetFocus()) != nullptr;
   switch (msg.message) {
     case WM_SYSCHAR:
       return Deliver(msg.hwnd, static_cast<wchar_t>(std::towlower(static_cast<wint_t>(msg.wParam))), nullptr);
     case WM_CHAR:
-      if (!widget_focused || msg.wParam < 0x20) return false;
+      if (!widgetFocused || msg.wParam < 0x20) return false;
       return Deliver(msg.hwnd, static_cast<wchar_t>(std::towlower(static_cast<wint_t>(msg.wParam))), nullptr);
     case WM_KEYDOWN:
-      if (msg.wParam == VK_RETURN && !widget_focused) return Deliver(msg.hwnd, L'\r', kDefaultProp);
+      if (msg.wParam == VK_RETURN && !widgetFocused) return Deliver(msg.hwnd, L'\r', kDefaultProp);
       if (msg.wParam == VK_ESCAPE) return Deliver(msg.hwnd, 0x1B, kCancelProp);
       return false;
     default:
@@ -58,16 +58,16 @@ bool RouteAccessKey(const MSG& msg) {
   }
 }
 
-void SetDefaultWidget(HWND widget, bool is_default) {
-  if (is_default) {
+void SetDefaultWidget(HWND widget, bool isDefault) {
+  if (isDefault) {
     SetPropW(widget, kDefaultProp, reinterpret_cast<HANDLE>(1));
   } else {
     RemovePropW(widget, kDefaultProp);
   }
 }
 
-void SetCancelWidget(HWND widget, bool is_cancel) {
-  if (is_cancel) {
+void SetCancelWidget(HWND widget, bool isCancel) {
+  if (isCancel) {
     SetPropW(widget, kCancelProp, reinterpret_cast<HANDLE>(1));
   } else {
     RemovePropW(widget, kCancelProp);

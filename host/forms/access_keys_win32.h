@@ -14,7 +14,7 @@ namespace Forms {
 bool RouteAccessKey(const MSG& msg);
 
 // Marks a widget as the default (Enter) or cancel (Escape) widget of its form.
-void SetDefaultWidget(HWND widget, bool is_default);
-void SetCancelWidget(HWND widget, bool is_cancel);
+void SetDefaultWidget(HWND widget, bool isDefault);
+void SetCancelWidget(HWND widget, bool isCancel);
 
 }  // namespace Forms

@@ -108,8 +108,8 @@ class ClientAccessible final : public IAccessible, public IOleWindow {
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
     const auto facts = IsSelf(child) ? Facts() : std::nullopt;
-    if (!facts || facts->default_action.empty()) return standard_->get_accDefaultAction(child, out);
-    return GiveText(facts->default_action, out);
+    if (!facts || facts->defaultAction.empty()) return standard_->get_accDefaultAction(child, out);
+    return GiveText(facts->defaultAction, out);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     WindowObject* object = IsSelf(child) ? WindowObject::FromHandle(window_) : nullptr;

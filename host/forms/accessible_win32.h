@@ -19,9 +19,9 @@ struct AccessibleFacts {
   std::wstring name;            // without access-key ampersands
   std::wstring value;           // empty: none
   long state = 0;               // beyond what the window shows (see WindowState)
-  std::wstring default_action;  // empty: the standard object's
+  std::wstring defaultAction;  // empty: the standard object's
   std::wstring shortcut;        // "Alt+N"; empty: none, whatever the window text holds
-  bool text_is_value = false;   // the window's text is its value, not its name
+  bool textIsValue = false;   // the window's text is its value, not its name
 };
 
 inline AccessibleFacts FactsOfRole(long role) {

@@ -3,7 +3,7 @@
 namespace Forms {
 namespace {
 
-MousePointer g_pointer = MousePointer::Default;
+MousePointer appPointer = MousePointer::Default;
 
 // The window under the pointer picks its pointer again, as after a move.
 void RefreshPointer() {
@@ -18,14 +18,14 @@ void RefreshPointer() {
 }  // namespace
 
 void SetAppMousePointer(MousePointer pointer) {
-  g_pointer = pointer;
+  appPointer = pointer;
   if (!ShowAppMousePointer()) RefreshPointer();
 }
 
-MousePointer AppMousePointer() { return g_pointer; }
+MousePointer AppMousePointer() { return appPointer; }
 
 bool ShowAppMousePointer() {
-  if (g_pointer == MousePointer::Default) return false;
+  if (appPointer == MousePointer::Default) return false;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   return true;
 }

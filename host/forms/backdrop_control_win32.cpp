@@ -1,6 +1,7 @@
 #include "host/forms/backdrop_control_win32.h"
 
 #include "host/forms/surface_win32.h"
+#include "host/forms/widget_events.h"
 
 namespace Forms {
 namespace {
@@ -20,33 +21,33 @@ void PaintParentBackdrop(HWND child, HDC dc) {
   SetViewportOrgEx(dc, before.x, before.y, nullptr);
 }
 
-// Mouse-button mask of a button-down message (1 left, 2 right, 4 middle); 0 for others.
+// Mouse-button mask of a button-down message; 0 for others.
 int ButtonOfMessage(UINT message) {
   switch (message) {
-    case WM_LBUTTONDOWN: return 1;
-    case WM_RBUTTONDOWN: return 2;
-    case WM_MBUTTONDOWN: return 4;
+    case WM_LBUTTONDOWN: return kLeftButton;
+    case WM_RBUTTONDOWN: return kRightButton;
+    case WM_MBUTTONDOWN: return kMiddleButton;
     default: return 0;
   }
 }
 
 }  // namespace
 
-bool BackdropControl::CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds) {
-  if (!RegisterWindowClass(class_name) ||
-      !CreateOwnWindow(class_name, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
+bool BackdropControl::CreateWindowIn(const wchar_t* className, HWND parent, const RECT& bounds) {
+  if (!RegisterWindowClass(className) ||
+      !CreateOwnWindow(className, {0, WS_CHILD | WS_CLIPSIBLINGS, L"", bounds, parent})) {
     return false;
   }
-  ShowWindow(hwnd(), SW_SHOWNA);
+  ShowWindow(hWnd(), SW_SHOWNA);
   return true;
 }
 
 void BackdropControl::Paint(HDC target) const {
   RECT area{};
-  GetClientRect(hwnd(), &area);
+  GetClientRect(hWnd(), &area);
   Surface buffer;
   if (!buffer.Resize(area.right, area.bottom)) return;
-  PaintParentBackdrop(hwnd(), buffer.dc());
+  PaintParentBackdrop(hWnd(), buffer.dc());
   PaintOver(buffer.dc(), area);
   buffer.ShowOn(target, area);
 }
@@ -54,9 +55,8 @@ void BackdropControl::Paint(HDC target) const {
 LRESULT BackdropControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(hwnd(), &ps)) Paint(dc);
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hWnd());
+      if (painting.get()) Paint(painting.get());
       return 0;
     }
     case WM_PRINTCLIENT:

@@ -20,7 +20,7 @@ class BackdropControl : public WindowObject {
   BackdropControl() = default;
 
   // A shown child window of its own class; false when it cannot be made.
-  bool CreateWindowIn(const wchar_t* class_name, HWND parent, const RECT& bounds);
+  [[nodiscard]] bool CreateWindowIn(const wchar_t* className, HWND parent, const RECT& bounds);
   // Draws the control over its parent's picture, in client coordinates.
   virtual void PaintOver(HDC dc, const RECT& area) const = 0;
 

@@ -13,55 +13,55 @@ constexpr wchar_t kFormClass[] = L"VelnoraForm";
 
 Form::~Form() {
   // Destroyed here, so that the form's own handlers see the window's end.
-  if (hwnd()) DestroyWindow(hwnd());
+  if (hWnd()) DestroyWindow(hWnd());
   if (background_) DeleteObject(background_);
 }
 
 bool Form::Load() {
-  if (hwnd() || !RegisterWindowClass(kFormClass)) return false;
+  if (hWnd() || !RegisterWindowClass(kFormClass)) return false;
   if (!background_) background_ = CreateSolidBrush(look_.background);
   const RECT bounds{look_.x, look_.y, look_.x + look_.width, look_.y + look_.height};
-  if (!CreateOwnWindow(kFormClass, {look_.ex_style, look_.style & ~WS_VISIBLE, look_.title.c_str(), bounds})) {
+  if (!CreateOwnWindow(kFormClass, {look_.exStyle, look_.style & ~WS_VISIBLE, look_.title.c_str(), bounds})) {
     return false;
   }
-  for (auto& timer : timers_) timer->Attach(hwnd());
+  for (auto& timer : timers_) timer->Attach(hWnd());
   OnLoad();
   return true;
 }
 
 void Form::Show() {
-  if (!hwnd()) return;
-  ShowWindow(hwnd(), SW_SHOW);
-  UpdateWindow(hwnd());
+  if (!hWnd()) return;
+  ShowWindow(hWnd(), SW_SHOW);
+  UpdateWindow(hWnd());
 }
 
 void Form::ShowModal() {
   Show();
-  RunModalLoop(hwnd());
+  RunModalLoop(hWnd());
 }
 
 void Form::Close() {
-  if (!hwnd() || closing_) return;
+  if (!hWnd() || closing_) return;
   closing_ = true;
   if (!OnQueryUnload()) {
     closing_ = false;
     return;
   }
   OnUnload();
-  DestroyWindow(hwnd());
+  DestroyWindow(hWnd());
 }
 
 void Form::EmbedIn(HWND parent) {
-  if (!hwnd()) return;
+  if (!hWnd()) return;
   // NOTE: a window that keeps WS_POPUP beside WS_CHILD is still treated as
   // top-level (GetParent gives its owner), so the popup bit goes.
-  SetWindowLongW(hwnd(), GWL_STYLE, (GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
-  SetParent(hwnd(), parent);
+  SetWindowLongW(hWnd(), GWL_STYLE, (GetWindowLongW(hWnd(), GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
+  SetParent(hWnd(), parent);
 }
 
 RECT Form::ClientRect() const {
   RECT r{};
-  if (hwnd()) GetClientRect(hwnd(), &r);
+  if (hWnd()) GetClientRect(hWnd(), &r);
   return r;
 }
 
@@ -69,9 +69,9 @@ Form* Form::FromHandle(HWND window) { return dynamic_cast<Form*>(WindowObject::F
 
 bool Form::PreTranslate(MSG& msg) { return RouteAccessKey(msg); }
 
-Timer& Form::AddTimer(UINT interval_ms, std::function<void()> tick) {
-  timers_.push_back(std::make_unique<Timer>(timers_.size() + 1, interval_ms, std::move(tick)));
-  if (hwnd()) timers_.back()->Attach(hwnd());
+Timer& Form::AddTimer(UINT intervalMs, std::function<void()> tick) {
+  timers_.push_back(std::make_unique<Timer>(timers_.size() + 1, intervalMs, std::move(tick)));
+  if (hWnd()) timers_.back()->Attach(hWnd());
   return *timers_.back();
 }
 
@@ -118,7 +118,7 @@ void Form::OnEraseBackground(HDC dc) {
 
 void Form::OnDestroy() {
   for (auto& timer : timers_) timer->Detach();
-  if (ends_application_) PostQuitMessage(0);
+  if (endsApplication_) PostQuitMessage(0);
 }
 
 }  // namespace Forms

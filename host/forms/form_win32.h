@@ -21,7 +21,7 @@ namespace Forms {
 struct FormLook {
   std::wstring title;
   DWORD style = WS_POPUP;
-  DWORD ex_style = 0;
+  DWORD exStyle = 0;
   COLORREF background = 0x00000000;  // 0x00BBGGRR
   // Where the window is created; a form's load handler may place it anew.
   int x = 0, y = 0, width = 0, height = 0;
@@ -33,7 +33,7 @@ class Form : public WindowObject {
 
   // Creates the window, not shown, then runs the load handler. False when
   // the window could not be created (the handler does not run then).
-  bool Load();
+  [[nodiscard]] bool Load();
   void Show();
   // Shows the form and serves messages until it is gone. A quit request
   // that arrives meanwhile ends the wait and stays posted.
@@ -46,7 +46,7 @@ class Form : public WindowObject {
   void EmbedIn(HWND parent);
 
   // Ending the form ends the process's message loop (its last form).
-  void SetEndsApplication(bool ends) { ends_application_ = ends; }
+  void SetEndsApplication(bool ends) { endsApplication_ = ends; }
 
   RECT ClientRect() const;
 
@@ -60,7 +60,7 @@ class Form : public WindowObject {
   explicit Form(FormLook look) : look_(std::move(look)) {}
 
   // A timer of this form; it is off until its handler switches it on.
-  Timer& AddTimer(UINT interval_ms, std::function<void()> tick);
+  Timer& AddTimer(UINT intervalMs, std::function<void()> tick);
 
   virtual void OnLoad() {}
   // Return false to keep the form open.
@@ -79,7 +79,7 @@ class Form : public WindowObject {
   HBRUSH background_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
   bool closing_ = false;
-  bool ends_application_ = false;
+  bool endsApplication_ = false;
 };
 
 }  // namespace Forms

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/gdi_win32.h"
 
 namespace Forms {
 
@@ -15,29 +15,29 @@ bool Label::Create(HWND parent, const RECT& bounds, const LabelLook& look, const
 
 void Label::SetText(const std::wstring& text) {
   text_ = text;
-  if (!hwnd()) return;
-  SetWindowTextW(hwnd(), text_.c_str());
-  if (look_.auto_size) FitToText();
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (!hWnd()) return;
+  SetWindowTextW(hWnd(), text_.c_str());
+  if (look_.autoSize) FitToText();
+  InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
 std::optional<AccessibleFacts> Label::KindFacts() const {
   AccessibleFacts facts = FactsOfRole(ROLE_SYSTEM_STATICTEXT);
   // A label that shows "&" as it is (a file name) is heard as it shows.
-  facts.name = look_.access_key ? WithoutAccessKeys(text_) : text_;
+  facts.name = look_.accessKey ? WithoutAccessKeys(text_) : text_;
   facts.state = STATE_SYSTEM_READONLY;
   return facts;
 }
 
 UINT Label::TextFormat() const {
-  UINT format = (look_.access_key ? 0 : DT_NOPREFIX) | (look_.centred ? DT_CENTER : DT_LEFT);
-  format |= look_.auto_size ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
+  UINT format = (look_.accessKey ? 0 : DT_NOPREFIX) | (look_.centred ? DT_CENTER : DT_LEFT);
+  format |= look_.autoSize ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
   return format;
 }
 
 RECT Label::ExtentIn(HDC dc, HFONT font) const {
   RECT extent{0, 0, 0, 0};
-  ScopedSelect selected(dc, font);
+  Desk::ScopedSelect selected(dc, font);
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &extent, TextFormat() | DT_CALCRECT);
   return extent;
 }
@@ -48,7 +48,7 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
   LOGFONTW lf{};
   if (!GetObjectW(look_.font, sizeof lf, &lf)) return 0;
   lf.lfHeight = MulDiv(lf.lfHeight, percent, 100);
-  const GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
+  const Desk::GdiObject<HFONT> scaled(CreateFontIndirectW(&lf));
   if (!scaled) return 0;
   return (ExtentIn(dc, scaled.get()).right * 100 + percent - 1) / percent;
 }
@@ -57,23 +57,25 @@ LONG Label::WidthAtScale(HDC dc, int percent) const {
 // hinting may make the text a few pixels wider than the 100 % text scaled:
 // the label is as wide as the widest of the three.
 void Label::FitToText() {
-  HDC screen = GetDC(hwnd());
-  if (!screen) return;
-  RECT extent = ExtentIn(screen, look_.font);
-  for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen, percent));
-  ReleaseDC(hwnd(), screen);
+  RECT extent{};
+  {
+    const Desk::WindowDc screen(hWnd());
+    if (!screen.get()) return;
+    extent = ExtentIn(screen.get(), look_.font);
+    for (int percent : {150, 200}) extent.right = std::max(extent.right, WidthAtScale(screen.get(), percent));
+  }
   const int edge = look_.border ? 2 : 0;
-  SetWindowPos(hwnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,
+  SetWindowPos(hWnd(), nullptr, 0, 0, extent.right + edge, extent.bottom + edge,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Label::PaintOver(HDC dc, const RECT& area) const {
-  RECT text_area = area;
-  if (look_.border) DrawEdge(dc, &text_area, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-  ScopedSelect font(dc, look_.font);
+  RECT textArea = area;
+  if (look_.border) DrawEdge(dc, &textArea, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+  Desk::ScopedSelect font(dc, look_.font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look_.fore);
-  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_area, TextFormat());
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &textArea, TextFormat());
 }
 
 }  // namespace Forms

@@ -14,17 +14,17 @@ namespace Forms {
 struct LabelLook {
   HFONT font = nullptr;  // not owned; must outlive the label
   COLORREF fore = 0x000000;
-  bool auto_size = false;  // the label takes the size of its text, at 100, 150 and 200 %
+  bool autoSize = false;  // the label takes the size of its text, at 100, 150 and 200 %
   bool centred = false;
   bool border = false;  // a single sunken line around it
-  bool access_key = false;  // "&" underlines the next letter (file names keep it off)
+  bool accessKey = false;  // "&" underlines the next letter (file names keep it off)
 };
 
 class Label : public BackdropControl {
  public:
   Label() = default;
 
-  // bounds in the parent's client pixels; with auto_size only its corner counts.
+  // bounds in the parent's client pixels; with autoSize only its corner counts.
   bool Create(HWND parent, const RECT& bounds, const LabelLook& look, const std::wstring& text);
 
   // The window's text too, so that others can read what the label shows.

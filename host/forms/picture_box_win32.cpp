@@ -18,43 +18,41 @@ bool PictureBox::Create(HWND parent, int width, int height) {
 }
 
 void PictureBox::ShowAt(int left, int top) {
-  if (hwnd()) SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  if (hWnd()) SetWindowPos(hWnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void PictureBox::Clear(COLORREF colour) {
-  if (!Dc()) return;
+  if (!dc()) return;
   image_.Clear(colour);
   Refresh();
 }
 
 void PictureBox::ShowPicture(HBITMAP picture) {
   BITMAP info{};
-  if (!Dc() || !picture || !GetObjectW(picture, sizeof info, &info)) return;
-  MemoryDc source;
+  if (!dc() || !picture || !GetObjectW(picture, sizeof info, &info)) return;
+  Desk::MemoryDc source;
   {
-    ScopedSelect selected(source.get(), picture);
-    BitBlt(Dc(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+    Desk::ScopedSelect selected(source.get(), picture);
+    BitBlt(dc(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
   }
   Refresh();
 }
 
 void PictureBox::Refresh() {
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
 }
 
-void PictureBox::SetTabStop(bool tab_stop) {
-  if (!hwnd()) return;
-  const LONG style = GetWindowLongW(hwnd(), GWL_STYLE);
-  SetWindowLongW(hwnd(), GWL_STYLE, tab_stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+void PictureBox::SetTabStop(bool tabStop) {
+  if (!hWnd()) return;
+  const LONG style = GetWindowLongW(hWnd(), GWL_STYLE);
+  SetWindowLongW(hWnd(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      if (dc) image_.ShowOn(dc, ps.rcPaint);
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hWnd());
+      if (painting.get()) image_.ShowOn(painting.get(), painting.area());
       return 0;
     }
     case WM_ERASEBKGND:
@@ -67,8 +65,8 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_LBUTTONDOWN:
-      if ((GetWindowLongW(hwnd(), GWL_STYLE) & WS_TABSTOP) && GetFocus() != hwnd()) SetFocus(hwnd());
-      SetCapture(hwnd());
+      if ((GetWindowLongW(hWnd(), GWL_STYLE) & WS_TABSTOP) && GetFocus() != hWnd()) SetFocus(hWnd());
+      SetCapture(hWnd());
       pressed_ = true;
       return 0;
     case WM_LBUTTONUP:
@@ -84,13 +82,13 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void PictureBox::OnButtonUp(LPARAM lparam) {
-  const bool was_pressed = pressed_;
+  const bool wasPressed = pressed_;
   pressed_ = false;
-  if (GetCapture() == hwnd()) ReleaseCapture();
+  if (GetCapture() == hWnd()) ReleaseCapture();
   RECT all{};
-  GetClientRect(hwnd(), &all);
+  GetClientRect(hWnd(), &all);
   const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  if (was_pressed && PtInRect(&all, at) && Click) Click();
+  if (wasPressed && PtInRect(&all, at) && Click) Click();
 }
 
 }  // namespace Forms

@@ -14,13 +14,13 @@ namespace Forms {
 
 class PictureBox : public WindowObject {
  public:
-  explicit PictureBox(SurfaceFormat format = {}) : image_(format) {}
+  explicit PictureBox(DibRows rows = DibRows::Bgrx32TopDown) : image_(rows) {}
 
   // Creates the child window of the parent (not shown) and a blank image of that size.
-  bool Create(HWND parent, int width, int height);
+  [[nodiscard]] bool Create(HWND parent, int width, int height);
 
   // Null when there is no image to draw into.
-  HDC Dc() const { return image_.bits() ? image_.dc() : nullptr; }
+  HDC dc() const { return image_.bits() ? image_.dc() : nullptr; }
   const Surface& Image() const { return image_; }
   Surface& Image() { return image_; }
 
@@ -30,13 +30,13 @@ class PictureBox : public WindowObject {
   void Clear(COLORREF colour);
   // Draws a picture at the image's top left corner and shows it.
   void ShowPicture(HBITMAP picture);
-  // Shows what was drawn into Dc().
+  // Shows what was drawn into dc().
   void Refresh();
 
   // The pointer over the box (not owned; a shared or resource cursor); null for the arrow.
   void SetMousePointer(HCURSOR pointer) { pointer_ = pointer; }
   // A tab stop takes the focus when pressed.
-  void SetTabStop(bool tab_stop);
+  void SetTabStop(bool tabStop);
 
   // Left button pressed and released over the box.
   std::function<void()> Click;

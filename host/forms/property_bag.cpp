@@ -2,8 +2,8 @@
 
 namespace Forms {
 
-void PropertyBag::Write(const std::wstring& name, const PropertyValue& value, const PropertyValue& default_value) {
-  if (value == default_value) {
+void PropertyBag::Write(const std::wstring& name, const PropertyValue& value, const PropertyValue& defaultValue) {
+  if (value == defaultValue) {
     values_.erase(name);
   } else {
     values_[name] = value;

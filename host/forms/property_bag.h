@@ -19,15 +19,15 @@ using PropertyValue = std::variant<bool, int16_t, int32_t, std::wstring, FontDes
 class PropertyBag {
  public:
   // Stores value under name, or removes name when value equals its default.
-  void Write(const std::wstring& name, const PropertyValue& value, const PropertyValue& default_value);
+  void Write(const std::wstring& name, const PropertyValue& value, const PropertyValue& defaultValue);
 
   // The stored value when it has the default's type, else the default.
   template <typename T>
-  T Read(const std::wstring& name, const T& default_value) const {
+  T Read(const std::wstring& name, const T& defaultValue) const {
     auto it = values_.find(name);
-    if (it == values_.end()) return default_value;
+    if (it == values_.end()) return defaultValue;
     if (const T* stored = std::get_if<T>(&it->second)) return *stored;
-    return default_value;
+    return defaultValue;
   }
 
   bool Contains(const std::wstring& name) const { return values_.count(name) != 0; }

@@ -1,6 +1,6 @@
 #include "host/forms/shape_win32.h"
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/dib_win32.h"
 
 namespace Forms {
 namespace {
@@ -10,7 +10,7 @@ constexpr wchar_t kClassName[] = L"VelnoraShape";
 // The one-pixel edge of a width x height rectangle.
 HRGN OutlineRegion(int width, int height) {
   HRGN outline = CreateRectRgn(0, 0, width, height);
-  GdiObject<HRGN> inside(CreateRectRgn(1, 1, width - 1, height - 1));
+  Desk::GdiObject<HRGN> inside(CreateRectRgn(1, 1, width - 1, height - 1));
   if (outline && inside) CombineRgn(outline, outline, inside.get(), RGN_DIFF);
   return outline;
 }
@@ -25,39 +25,35 @@ bool Shape::Create(HWND parent, const RECT& bounds, COLORREF colour) {
   }
   // The window owns the region from here on.
   if (HRGN outline = OutlineRegion(bounds.right - bounds.left, bounds.bottom - bounds.top)) {
-    if (!SetWindowRgn(hwnd(), outline, FALSE)) DeleteObject(outline);
+    if (!SetWindowRgn(hWnd(), outline, FALSE)) DeleteObject(outline);
   }
-  ShowWindow(hwnd(), SW_SHOWNA);
+  ShowWindow(hWnd(), SW_SHOWNA);
   return true;
 }
 
 void Shape::Move(int left, int top) {
-  if (hwnd()) SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (hWnd()) SetWindowPos(hWnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Shape::BringToFront() {
-  if (hwnd()) SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  if (hWnd()) SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 RECT Shape::Bounds() const {
   RECT r{};
-  if (!hwnd()) return r;
-  GetWindowRect(hwnd(), &r);
-  MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&r), 2);
+  if (!hWnd()) return r;
+  GetWindowRect(hWnd(), &r);
+  MapWindowPoints(nullptr, GetParent(hWnd()), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
 LRESULT Shape::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(hwnd(), &ps)) {
-        RECT all{};
-        GetClientRect(hwnd(), &all);
-        GdiObject<HBRUSH> brush(CreateSolidBrush(colour_));
-        if (brush) FillRect(dc, &all, brush.get());
-      }
-      EndPaint(hwnd(), &ps);
+      const Desk::PaintDc painting(hWnd());
+      RECT all{};
+      GetClientRect(hWnd(), &all);
+      if (painting.get()) Desk::FillColour(painting.get(), all.right, all.bottom, colour_);
       return 0;
     }
     case WM_ERASEBKGND:

@@ -6,48 +6,42 @@
 
 #include <windows.h>
 
-#include "host/forms/gdi_win32.h"
+#include <optional>
+
+#include "desk/system/dib_win32.h"
+#include "desk/system/gdi_win32.h"
 
 namespace Forms {
 
-struct SurfaceFormat {
-  WORD bit_count = 32;
-  bool bottom_up = false;
-};
+using Desk::DibRows;
 
 class Surface {
  public:
-  explicit Surface(SurfaceFormat format = {}) : format_(format) {}
+  explicit Surface(DibRows rows = DibRows::Bgrx32TopDown) : rows_(rows) {}
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
-  ~Surface() {
-    if (original_) SelectObject(dc_.get(), original_);
-  }
 
   // A new size keeps the drawn image's overlapping part.
-  bool Resize(int width, int height);
+  [[nodiscard]] bool Resize(int width, int height);
   HDC dc() const { return dc_.get(); }
   int width() const { return width_; }
   int height() const { return height_; }
-  // The image's rows, laid out as the format says; null before the first Resize.
+  // The image's rows, laid out as rows() says; null before the first Resize.
   const void* bits() const { return bits_; }
   void* bits() { return bits_; }
-  SurfaceFormat format() const { return format_; }
+  DibRows rows() const { return rows_; }
 
-  void Clear(COLORREF colour);
+  void Clear(COLORREF colour) { Desk::FillColour(dc_.get(), width_, height_, colour); }
   void ShowOn(HDC target, const RECT& area) const;
 
  private:
-  SurfaceFormat format_;
-  MemoryDc dc_;
-  GdiObject<HBITMAP> bitmap_;
-  HGDIOBJ original_ = nullptr;  // the DC's own bitmap, put back before ours is deleted
+  DibRows rows_;
+  Desk::MemoryDc dc_;
+  Desk::GdiObject<HBITMAP> bitmap_;
+  std::optional<Desk::ScopedSelect> selected_;  // released before the bitmap
   void* bits_ = nullptr;
   int width_ = 0, height_ = 0;
 };
-
-// A DIB section for a memory DC; bits (optional) receives its rows.
-HBITMAP CreateSurfaceBitmap(int width, int height, SurfaceFormat format = {}, void** bits = nullptr);
 
 // A colour as the painter's arithmetic needs it: system colours (top bit
 // set, index in the low byte) become their current RGB value.

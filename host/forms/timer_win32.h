@@ -10,8 +10,8 @@ namespace Forms {
 
 class Timer {
  public:
-  Timer(UINT_PTR id, UINT interval_ms, std::function<void()> tick)
-      : id_(id), interval_(interval_ms), tick_(std::move(tick)) {}
+  Timer(UINT_PTR id, UINT intervalMs, std::function<void()> tick)
+      : id_(id), interval_(intervalMs), tick_(std::move(tick)) {}
   ~Timer() { SetEnabled(false); }
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;

@@ -1,12 +1,17 @@
 // The notifications a widget's host delivers to it. Pointer positions are in
 // the widget's pixels; buttons and shift keys are the usual masks
-// (buttons: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt).
+// (shift: 1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace Forms {
+
+// Mouse-button masks of the pointer notifications.
+inline constexpr int16_t kLeftButton = 1;
+inline constexpr int16_t kRightButton = 2;
+inline constexpr int16_t kMiddleButton = 4;
 
 class PropertyBag;
 

@@ -9,17 +9,17 @@ void WidgetSite::Announce(const wchar_t* name) {
 }
 
 void WidgetSite::SetAmbientBackColor(uint32_t colour) {
-  ambient_.back_color = colour;
+  ambient_.BackColor = colour;
   Announce(kAmbientBackColor);
 }
 
 void WidgetSite::SetDisplayAsDefault(bool value) {
-  ambient_.display_as_default = value;
+  ambient_.DisplayAsDefault = value;
   Announce(kAmbientDisplayAsDefault);
 }
 
 void WidgetSite::SetUserMode(bool value) {
-  ambient_.user_mode = value;
+  ambient_.UserMode = value;
   Announce(kAmbientUserMode);
 }
 

@@ -24,14 +24,14 @@ inline constexpr wchar_t kAmbientUserMode[] = L"UserMode";
 inline constexpr uint32_t kSystemButtonFace = 0x8000000Fu;
 
 struct Ambient {
-  uint32_t back_color = kSystemButtonFace;  // 0x00BBGGRR, or a system colour
-  bool display_as_default = false;          // the container shows this widget as its default button
-  bool user_mode = true;                    // the program is running, not being designed
+  uint32_t BackColor = kSystemButtonFace;  // 0x00BBGGRR, or a system colour
+  bool DisplayAsDefault = false;          // the container shows this widget as its default button
+  bool UserMode = true;                    // the program is running, not being designed
 };
 
 struct ParentForm {
   WindowHandle window = nullptr;
-  bool is_mdi_child = false;
+  bool isMdiChild = false;
   const ControlList* controls = nullptr;
 };
 
@@ -42,7 +42,6 @@ class WidgetSite {
 
   const std::wstring& Name() const { return name_; }
   const ParentForm& Form() const { return form_; }
-  void SetFormWindow(WindowHandle window) { form_.window = window; }
   const Ambient& ambient() const { return ambient_; }
 
   // The container changes an ambient property; the widget hears its name.
@@ -53,15 +52,16 @@ class WidgetSite {
   // Set by the widget when it is created, cleared when it goes.
   void Attach(WidgetEvents* widget) { widget_ = widget; }
 
-  // The widget's change signal, by persisted property name.
-  void PropertyChanged(const std::wstring& name) const {
-    if (on_property_changed) on_property_changed(name);
+  // The widget's change signal, by persisted property name; the container
+  // hears it as PropertyChanged.
+  void SignalChange(const std::wstring& name) const {
+    if (PropertyChanged) PropertyChanged(name);
   }
-  std::function<void(const std::wstring&)> on_property_changed;
+  std::function<void(const std::wstring&)> PropertyChanged;
 
   // Lower-case access key, 0 for none.
-  void SetAccessKey(wchar_t key) { access_key_ = key; }
-  wchar_t AccessKey() const { return access_key_; }
+  void SetAccessKey(wchar_t key) { accessKey_ = key; }
+  wchar_t AccessKey() const { return accessKey_; }
 
  private:
   void Announce(const wchar_t* name);
@@ -70,7 +70,7 @@ class WidgetSite {
   ParentForm form_;
   Ambient ambient_;
   WidgetEvents* widget_ = nullptr;
-  wchar_t access_key_ = 0;
+  wchar_t accessKey_ = 0;
 };
 
 }  // namespace Forms

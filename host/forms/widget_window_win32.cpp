@@ -39,12 +39,15 @@ int16_t KeyShift() {
 WidgetWindow::WidgetWindow(HWND container, const RECT& bounds, WidgetEvents& events, WidgetSite& site, bool focusable)
     : events_(events), site_(site), focusable_(focusable) {
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (focusable ? WS_TABSTOP : 0);
-  if (RegisterWindowClass(kClassName, CS_DBLCLKS)) CreateOwnWindow(kClassName, {0, style, L"", bounds, container});
+  // NOTE: a widget whose window cannot be made stays without one; every use checks hWnd().
+  if (RegisterWindowClass(kClassName, CS_DBLCLKS)) {
+    static_cast<void>(CreateOwnWindow(kClassName, {0, style, L"", bounds, container}));
+  }
 }
 
 WidgetWindow::~WidgetWindow() {
   // Destroyed here, so that the widget hears of its end.
-  if (hwnd()) DestroyWindow(hwnd());
+  if (hWnd()) DestroyWindow(hWnd());
 }
 
 WidgetWindow* WidgetWindow::FromHandle(HWND window) {
@@ -53,23 +56,21 @@ WidgetWindow* WidgetWindow::FromHandle(HWND window) {
 
 int WidgetWindow::ClientWidth() const {
   RECT r{};
-  GetClientRect(hwnd(), &r);
+  GetClientRect(hWnd(), &r);
   return r.right;
 }
 
 int WidgetWindow::ClientHeight() const {
   RECT r{};
-  GetClientRect(hwnd(), &r);
+  GetClientRect(hWnd(), &r);
   return r.bottom;
 }
 
 void WidgetWindow::Present() {
-  if (!hwnd()) return;
-  HDC dc = GetDC(hwnd());
-  if (!dc) return;
-  RECT all{0, 0, surface_.width(), surface_.height()};
-  surface_.ShowOn(dc, all);
-  ReleaseDC(hwnd(), dc);
+  if (!hWnd()) return;
+  const Desk::WindowDc dc(hWnd());
+  const RECT all{0, 0, surface_.width(), surface_.height()};
+  if (dc.get()) surface_.ShowOn(dc.get(), all);
 }
 
 LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -94,24 +95,24 @@ LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       events_.LostFocus();
       return 0;
     case WM_LBUTTONDOWN:
-      OnButtonDown(1, wparam, lparam);
+      OnButtonDown(kLeftButton, wparam, lparam);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      OnButtonDown(2, wparam, lparam);
+      OnButtonDown(kRightButton, wparam, lparam);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      OnButtonDown(4, wparam, lparam);
+      OnButtonDown(kMiddleButton, wparam, lparam);
       return 0;
     case WM_LBUTTONUP:
-      OnButtonUp(1, wparam, lparam);
+      OnButtonUp(kLeftButton, wparam, lparam);
       return 0;
     case WM_RBUTTONUP:
-      OnButtonUp(2, wparam, lparam);
+      OnButtonUp(kRightButton, wparam, lparam);
       return 0;
     case WM_MBUTTONUP:
-      OnButtonUp(4, wparam, lparam);
+      OnButtonUp(kMiddleButton, wparam, lparam);
       return 0;
     case WM_LBUTTONDBLCLK:
       OnDoubleClick();
@@ -141,26 +142,25 @@ LRESULT WidgetWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 void WidgetWindow::OnSize() {
-  surface_.Resize(ClientWidth(), ClientHeight());
+  // NOTE: a surface that cannot take the new size keeps its image; the widget is told all the same.
+  static_cast<void>(surface_.Resize(ClientWidth(), ClientHeight()));
   events_.Resize();
 }
 
 void WidgetWindow::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd(), &ps);
-  if (dc) surface_.ShowOn(dc, ps.rcPaint);
-  EndPaint(hwnd(), &ps);
+  const Desk::PaintDc painting(hWnd());
+  if (painting.get()) surface_.ShowOn(painting.get(), painting.area());
 }
 
 void WidgetWindow::OnButtonDown(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (focusable_ && GetFocus() != hwnd()) SetFocus(hwnd());
-  SetCapture(hwnd());
+  if (focusable_ && GetFocus() != hWnd()) SetFocus(hWnd());
+  SetCapture(hWnd());
   events_.MouseDown(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                     static_cast<float>(GET_Y_LPARAM(lparam)));
 }
 
 void WidgetWindow::OnButtonUp(int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (ButtonsHeld(wparam) == 0 && GetCapture() == hwnd()) ReleaseCapture();
+  if (ButtonsHeld(wparam) == 0 && GetCapture() == hWnd()) ReleaseCapture();
   events_.MouseUp(button, ShiftOf(wparam), static_cast<float>(GET_X_LPARAM(lparam)),
                   static_cast<float>(GET_Y_LPARAM(lparam)));
 }
@@ -171,7 +171,7 @@ void WidgetWindow::OnMouseMove(WPARAM wparam, LPARAM lparam) {
 }
 
 void WidgetWindow::OnDoubleClick() {
-  SetCapture(hwnd());
+  SetCapture(hWnd());
   events_.DblClick();
 }
 

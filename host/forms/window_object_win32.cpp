@@ -18,13 +18,13 @@ UINT DefaultActionMessage() {
 
 }  // namespace
 
-bool RegisterWindowClass(const wchar_t* name, UINT class_style) {
+bool RegisterWindowClass(const wchar_t* name, UINT classStyle) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing)) return true;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.style = class_style;
+  wc.style = classStyle;
   wc.lpfnWndProc = WindowObject::Proc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -46,11 +46,11 @@ WindowObject* WindowObject::FromHandle(HWND window) {
   return static_cast<WindowObject*>(GetPropW(window, kWrappedObject));
 }
 
-bool WindowObject::CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec) {
+bool WindowObject::CreateOwnWindow(const wchar_t* className, const WindowSpec& spec) {
   if (hwnd_) return false;
   const RECT& b = spec.bounds;
   // Proc stores the window and this object at WM_NCCREATE.
-  CreateWindowExW(spec.ex_style, class_name, spec.title, spec.style, b.left, b.top, b.right - b.left,
+  CreateWindowExW(spec.exStyle, className, spec.title, spec.style, b.left, b.top, b.right - b.left,
                   b.bottom - b.top, spec.parent, nullptr, GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
 }
@@ -128,7 +128,7 @@ void WindowObject::AnnounceChange(UINT message) const {
   if (!event || !hwnd_) return;
   const std::optional<AccessibleFacts> facts = Facts();
   if (!facts) return;
-  if (event == EVENT_OBJECT_NAMECHANGE && facts->text_is_value) event = EVENT_OBJECT_VALUECHANGE;
+  if (event == EVENT_OBJECT_NAMECHANGE && facts->textIsValue) event = EVENT_OBJECT_VALUECHANGE;
   NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 

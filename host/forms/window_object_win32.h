@@ -21,7 +21,7 @@ class MessageWatch;
 
 // Where and how a runtime window is created.
 struct WindowSpec {
-  DWORD ex_style = 0;
+  DWORD exStyle = 0;
   DWORD style = 0;
   const wchar_t* title = L"";
   RECT bounds{};  // the parent's client pixels; the screen's for a top-level window
@@ -29,14 +29,14 @@ struct WindowSpec {
 };
 
 // Registers a runtime window class once; false when it cannot be registered.
-bool RegisterWindowClass(const wchar_t* name, UINT class_style = 0);
+[[nodiscard]] bool RegisterWindowClass(const wchar_t* name, UINT classStyle = 0);
 
 class WindowObject {
  public:
   WindowObject(const WindowObject&) = delete;
   WindowObject& operator=(const WindowObject&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
+  HWND hWnd() const { return hwnd_; }
 
   // The object of a window the runtime made or wraps, or null.
   static WindowObject* FromHandle(HWND window);
@@ -63,9 +63,9 @@ class WindowObject {
 
   // A window of a class registered by RegisterWindowClass, whose messages
   // come to this object from WM_NCCREATE on. False when it cannot be made.
-  bool CreateOwnWindow(const wchar_t* class_name, const WindowSpec& spec);
+  [[nodiscard]] bool CreateOwnWindow(const wchar_t* className, const WindowSpec& spec);
   // Takes over the messages of a system control's window.
-  bool Wrap(HWND control);
+  [[nodiscard]] bool Wrap(HWND control);
 
   // What the window's kind says of itself; none leaves the window to the
   // system's standard answer unless its owner describes it.
@@ -79,7 +79,7 @@ class WindowObject {
 
  private:
   friend class MessageWatch;
-  friend bool RegisterWindowClass(const wchar_t* name, UINT class_style);
+  friend bool RegisterWindowClass(const wchar_t* name, UINT classStyle);
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK WrapProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR ref);
   LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);

@@ -40,7 +40,7 @@ void CdOpen() {
   SendMciString(L"set cdaudio time format tmsf", 0);
 }
 
-void CdPoll() {
+void CdPoll(int16_t repeatTrack) {
   Ondrel_B::SharedState& s = Ondrel_B::Shared();
   s.KeepPolling = true;
 
@@ -57,7 +57,7 @@ void CdPoll() {
   const bool stopped =
       SendMciString(L"status cdaudio mode", kCdModeCapacity).text.compare(0, 7, L"stopped") == 0;
 
-  if (s.BgmRepeat == 0) {
+  if (repeatTrack == 0) {
     if (stopped) MciPlay(L"cdaudio", L"", L"");
     return;
   }
@@ -68,10 +68,10 @@ void CdPoll() {
     s.KeepPolling = false;
     return;
   }
-  if (stopped || *current != s.BgmRepeat) {
+  if (stopped || *current != repeatTrack) {
     // Past the last track the position is an error text and the play fails;
     // that is tried again at every poll and changes nothing.
-    const std::wstring start = MciStatus(L"status cdaudio position track " + std::to_wstring(s.BgmRepeat));
+    const std::wstring start = MciStatus(L"status cdaudio position track " + std::to_wstring(repeatTrack));
     MciPlay(L"cdaudio", start, L"");
   }
 }

@@ -24,6 +24,6 @@ std::wstring MciStatus(std::wstring_view command);
 // "play <device>" with optional " from <from>" and " to <to>"; the MCI code.
 int32_t MciPlay(std::wstring_view device, std::wstring_view from, std::wstring_view to);
 // True while the file opened by Mp3Open is playing.
-bool Mp3IsPlaying();
+[[nodiscard]] bool Mp3IsPlaying();
 
 }  // namespace Ondrel_BGM

@@ -6,15 +6,6 @@
 #include "host/music/ondrel_bgm.h"
 
 namespace Ondrel_BGM {
-namespace {
-
-// Output of the last MciSend made for MciStatus and MciPlay.
-std::wstring& LastText() {
-  static std::wstring text;
-  return text;
-}
-
-}  // namespace
 
 int32_t MciSend(std::wstring_view command, std::wstring& output) {
   if (command.empty()) {
@@ -31,8 +22,9 @@ int32_t MciSend(std::wstring_view command, std::wstring& output) {
 }
 
 std::wstring MciStatus(std::wstring_view command) {
-  const int32_t code = MciSend(command, LastText());
-  return code != 0 ? L"Error:" + std::to_wstring(code) : LastText();
+  std::wstring output;
+  const int32_t code = MciSend(command, output);
+  return code != 0 ? L"Error:" + std::to_wstring(code) : output;
 }
 
 int32_t MciPlay(std::wstring_view device, std::wstring_view from, std::wstring_view to) {
@@ -40,7 +32,8 @@ int32_t MciPlay(std::wstring_view device, std::wstring_view from, std::wstring_v
   command += device;
   if (!from.empty()) (command += L" from ") += from;
   if (!to.empty()) (command += L" to ") += to;
-  return MciSend(command, LastText());
+  std::wstring output;
+  return MciSend(command, output);
 }
 
 }  // namespace Ondrel_BGM

@@ -2,7 +2,6 @@
 // the session's one-second timer whenever it has stopped.
 #include <string>
 
-#include "host/base/ondrel_b.h"
 #include "host/music/mci_command.h"
 #include "host/music/mci_seam.h"
 #include "host/music/media_path.h"
@@ -10,8 +9,8 @@
 
 namespace Ondrel_BGM {
 
-void Mp3Open() {
-  const auto open = PathCommand(L"open ", Ondrel_B::Shared().BgmFile, L" type MPEGVideo Alias MP3Play");
+void Mp3Open(const std::wstring& path) {
+  const auto open = PathCommand(L"open ", path, L" type MPEGVideo Alias MP3Play");
   if (open && SendMciString(*open, 0).code == 0) SendMciString(L"play MP3Play", 0);
 }
 

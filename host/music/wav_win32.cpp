@@ -2,17 +2,15 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "host/base/ondrel_b.h"
 #include "host/music/media_path.h"
 #include "host/music/ondrel_bgm.h"
 
 namespace Ondrel_BGM {
 
-void PlayWav() {
-  const std::wstring& file = Ondrel_B::Shared().BgmFile;
+void PlayWav(const std::wstring& path) {
   // Without a waveform device there is nothing to play on.
-  if (!IsPlayablePath(file) || waveOutGetNumDevs() == 0) return;
-  PlaySoundW(file.c_str(), nullptr, SND_ASYNC | SND_LOOP);
+  if (!IsPlayablePath(path) || waveOutGetNumDevs() == 0) return;
+  PlaySoundW(path.c_str(), nullptr, SND_ASYNC | SND_LOOP);
 }
 
 void StopWav() { PlaySoundW(nullptr, nullptr, 0); }

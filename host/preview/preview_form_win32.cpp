@@ -18,7 +18,7 @@ class Ondrel_R final : public Forms::Form {
 
   // Image control: shows the preview picture at its own size.
   void ShowPicture(int width, int height) {
-    if (!Img_Prev.Create(hwnd(), width, height)) return;
+    if (!Img_Prev.Create(hWnd(), width, height)) return;
     DrawPreviewPicture(Img_Prev.Image());
     Img_Prev.ShowAt(0, 0);
   }
@@ -45,7 +45,7 @@ bool ShowPreview(uint32_t parentValue) {
   static Ondrel_R form;
   if (!form.Load()) return false;
   form.EmbedIn(parent);
-  MoveWindow(form.hwnd(), 0, 0, width, height, FALSE);
+  MoveWindow(form.hWnd(), 0, 0, width, height, FALSE);
   form.ShowPicture(width, height);
   form.Show();
   return true;

@@ -7,6 +7,6 @@ namespace Ondrel_B {
 
 // Embeds the preview form into the window whose handle value is given and
 // shows it. False when that is not a window: there is nothing to show then.
-bool ShowPreview(uint32_t parentValue);
+[[nodiscard]] bool ShowPreview(uint32_t parentValue);
 
 }  // namespace Ondrel_B

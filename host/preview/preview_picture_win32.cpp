@@ -9,6 +9,7 @@
 
 #include "assets/resource_ids.h"
 #include "desk/system/com_win32.h"
+#include "desk/system/dib_win32.h"
 #include "host/preview/picture_scale.h"
 
 namespace Ondrel_B {
@@ -58,33 +59,23 @@ bool DecodePicture(std::vector<uint32_t>& pixels, int& width, int& height) {
   width = info.bmWidth;
   height = info.bmHeight;
 
-  BITMAPINFO want{};
-  want.bmiHeader.biSize = sizeof want.bmiHeader;
-  want.bmiHeader.biWidth = width;
-  want.bmiHeader.biHeight = -height;
-  want.bmiHeader.biPlanes = 1;
-  want.bmiHeader.biBitCount = 32;
-  want.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO want = Desk::DibInfo(width, height, Desk::DibRows::Bgrx32TopDown);
   pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-  HDC screen = GetDC(nullptr);
-  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &want, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  return rows == height;
+  const Desk::WindowDc screen(nullptr);
+  return GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &want, DIB_RGB_COLORS) == height;
 }
 
 }  // namespace
 
-bool DrawPreviewPicture(Forms::Surface& surface) {
-  const Forms::SurfaceFormat format = surface.format();
-  if (!surface.bits() || format.bit_count != 32 || format.bottom_up) return false;
+void DrawPreviewPicture(Forms::Surface& surface) {
+  if (!surface.bits() || surface.rows() != Forms::DibRows::Bgrx32TopDown) return;
   std::vector<uint32_t> picture;
   int width = 0, height = 0;
-  if (!DecodePicture(picture, width, height)) return false;
+  if (!DecodePicture(picture, width, height)) return;
   const std::vector<uint32_t> scaled = ScalePicture(picture, width, height, surface.width(), surface.height());
-  if (scaled.empty()) return false;
+  if (scaled.empty()) return;
   GdiFlush();
   std::memcpy(surface.bits(), scaled.data(), scaled.size() * sizeof(uint32_t));
-  return true;
 }
 
 }  // namespace Ondrel_B

@@ -6,8 +6,8 @@
 
 namespace Ondrel_B {
 
-// Draws the picture over the whole of a 32-bit top-down surface. False
-// (surface untouched) when the resource cannot be read or decoded.
-bool DrawPreviewPicture(Forms::Surface& surface);
+// Draws the picture over the whole of a 32-bit top-down surface; leaves it
+// untouched when the resource cannot be read or decoded.
+void DrawPreviewPicture(Forms::Surface& surface);
 
 }  // namespace Ondrel_B

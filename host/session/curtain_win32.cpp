@@ -36,7 +36,7 @@ class CurtainPanel final : public Forms::Form {
   // Places the panel beneath that window (or at the top of the topmost band).
   void PlaceBelow(HWND window) {
     placing_ = true;
-    SetWindowPos(hwnd(), window, area_.left, area_.top, area_.width, area_.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hWnd(), window, area_.left, area_.top, area_.width, area_.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     placing_ = false;
   }
 
@@ -128,8 +128,8 @@ void Curtain::Follow() {
 }
 
 void Curtain::TakeKeyboard() {
-  if (panels_.empty() || GetForegroundWindow() == panels_.front()->hwnd()) return;
-  HWND panel = panels_.front()->hwnd();
+  if (panels_.empty() || GetForegroundWindow() == panels_.front()->hWnd()) return;
+  HWND panel = panels_.front()->hWnd();
   SetForegroundWindow(panel);
   SetFocus(panel);
 }
@@ -144,7 +144,7 @@ void Curtain::Open(const MonitorRect& area, HWND below) {
 // Raw keyboard input for the first panel, also while another process has
 // the foreground: the system delivers it whatever that process does.
 void Curtain::HearKeyboard() {
-  HWND first = panels_.empty() ? nullptr : panels_.front()->hwnd();
+  HWND first = panels_.empty() ? nullptr : panels_.front()->hWnd();
   if (first == hearing_) return;
   RAWINPUTDEVICE keyboard{};
   keyboard.usUsagePage = 0x01;  // generic desktop controls

@@ -1,7 +1,5 @@
 #include "host/session/monitor_layout.h"
 
-#include "host/base/names.h"
-
 namespace Ondrel_B {
 
 std::vector<MonitorRect> FurtherMonitors(const std::vector<DeskMonitor>& desk) {
@@ -22,15 +20,9 @@ std::vector<MonitorRect> FurtherMonitors(const std::vector<DeskMonitor>& desk) {
   return out;
 }
 
-std::wstring MonitorKey(size_t n) { return std::wstring(kMonitorKeyPrefix) + std::to_wstring(n); }
-
 std::wstring MonitorValue(const MonitorRect& a) {
   return std::to_wstring(a.left) + L"," + std::to_wstring(a.top) + L"," + std::to_wstring(a.width) + L"," +
          std::to_wstring(a.height);
-}
-
-std::wstring MonitorSnapshotFile(size_t n) {
-  return std::wstring(kWorkDir) + L"\\Ondrel" + std::to_wstring(n) + L".alo";
 }
 
 }  // namespace Ondrel_B

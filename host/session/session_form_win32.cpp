@@ -26,6 +26,11 @@
 namespace Ondrel_B {
 namespace {
 
+// The timers' periods, in milliseconds.
+constexpr UINT kMp3KeepAliveMs = 1000;
+constexpr UINT kCdPollMs = 200;
+constexpr UINT kRendererWatchMs = 500;
+
 class Ondrel_S final : public Forms::Form {
  public:
   explicit Ondrel_S(const std::vector<MonitorRect>& further)
@@ -48,13 +53,13 @@ class Ondrel_S final : public Forms::Form {
   void ReleaseSnapshot();
 
   // The snapshot's rows as the bitmap file stores them.
-  Forms::PictureBox Master{Forms::SurfaceFormat{24, true}};
-  Forms::Timer& Timer1 = AddTimer(1000, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
-  Forms::Timer& Timer2 = AddTimer(200, [this] {                     // audio CD kept on its track
-    Ondrel_BGM::CdPoll();
+  Forms::PictureBox Master{Forms::DibRows::Bgr24BottomUp};
+  Forms::Timer& Timer1 = AddTimer(kMp3KeepAliveMs, Ondrel_BGM::Mp3KeepAlive);  // MP3 kept going
+  Forms::Timer& Timer2 = AddTimer(kCdPollMs, [this] {                          // audio CD kept on its track
+    Ondrel_BGM::CdPoll(Shared().BgmRepeat);
     Timer2.SetEnabled(Shared().KeepPolling);
   });
-  Forms::Timer& Timer3 = AddTimer(500, [this] {  // watches for the renderer's window
+  Forms::Timer& Timer3 = AddTimer(kRendererWatchMs, [this] {  // watches for the renderer's window
     WatchRenderer();
     if (curtain_) curtain_->Follow();
   });
@@ -82,16 +87,18 @@ constexpr UINT kRendererEndedMessage = WM_APP + 1;
 
 void Ondrel_S::OnLoad() {
   // Sized to the primary screen, never shown.
-  MoveWindow(hwnd(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
+  MoveWindow(hWnd(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
   Timer3.SetEnabled(true);
 
   const RECT client = ClientRect();
-  Master.Create(hwnd(), client.right, client.bottom);
+  // NOTE: without its picture box TakeSnapshot finds no rows: it deletes the
+  // old snapshot and writes none, and the renderer runs untextured.
+  static_cast<void>(Master.Create(hWnd(), client.right, client.bottom));
 
   TakeSnapshot();
   // Black from here on, beneath the renderer: the desktop's pictures are
   // taken, and no failure of the renderer may show the desktop again.
-  if (Shared().ModeLetter == L'S') {
+  if (Shared().modeLetter == L'S') {
     // Escape, wherever the focus is: a renderer that hears it ends by itself
     // at once; one that has not ended by kEscapeGraceMs is ended.
     curtain_ = std::make_unique<Curtain>([this] {
@@ -112,20 +119,20 @@ void Ondrel_S::TakeSnapshot() {
   // Each further monitor's picture, in the snapshot's layout, of its own size.
   std::vector<std::unique_ptr<Forms::Surface>> pictures;
   for (const MonitorRect& area : further_) {
-    pictures.push_back(std::make_unique<Forms::Surface>(Forms::SurfaceFormat{24, true}));
-    pictures.back()->Resize(area.width, area.height);
+    pictures.push_back(std::make_unique<Forms::Surface>(Forms::DibRows::Bgr24BottomUp));
+    static_cast<void>(pictures.back()->Resize(area.width, area.height));  // NOTE: no rows: its file is deleted
   }
   Forms::Surface& primary = Master.Image();
   std::vector<MonitorRect> desk{{0, 0, primary.width(), primary.height()}};
   desk.insert(desk.end(), further_.begin(), further_.end());
   Desk::MonitorPictures rule(desk);
-  rule.Draw(Master.Dc(), primary.bits(), desk[0]);
+  rule.Draw(Master.dc(), primary.bits(), desk[0]);
   for (size_t i = 0; i < further_.size(); ++i) rule.Draw(pictures[i]->dc(), pictures[i]->bits(), further_[i]);
   // A snapshot that cannot be written must not leave an old desktop for the
   // renderer to show: it then runs untextured.
   if (!WriteSnapshotFile(Master.Image(), kSnapshotFile)) DeleteSnapshotFiles(kSnapshotFile);
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
-    const std::wstring file = MonitorSnapshotFile(n);
+    const std::wstring file = Desk::MonitorSnapshotFile<wchar_t>(n);
     if (n > further_.size() || !WriteSnapshotFile(*pictures[n - 1], file)) DeleteSnapshotFiles(file);
   }
 }
@@ -133,7 +140,7 @@ void Ondrel_S::TakeSnapshot() {
 // At the session's start and after each failure alike: the snapshot files
 // and the monitor list it reads stay as the session's start left them.
 void Ondrel_S::StartRenderer() {
-  renderer_.Start(RendererPath(), HostFolder(), hwnd(), kRendererEndedMessage);
+  renderer_.Start(RendererPath(), HostFolder(), hWnd(), kRendererEndedMessage);
   rendererSeen_ = false;
   rendererStartedAt_ = GetTickCount();
 }
@@ -147,10 +154,10 @@ void Ondrel_S::StartMusic() {
       Timer2.SetEnabled(true);
       break;
     case MusicChoice::Wav:
-      Ondrel_BGM::PlayWav();
+      Ondrel_BGM::PlayWav(s.BgmFile);
       break;
     case MusicChoice::Mp3:
-      Ondrel_BGM::Mp3Open();
+      Ondrel_BGM::Mp3Open(s.BgmFile);
       Timer1.SetEnabled(true);
       break;
     case MusicChoice::None:
@@ -246,7 +253,7 @@ bool Ondrel_S::OnQueryUnload() {
     Timer1.SetEnabled(false);
     Ondrel_BGM::Mp3Stop();
   }
-  if (Shared().ModeLetter == L'S') ShowCursor(TRUE);
+  if (Shared().modeLetter == L'S') ShowCursor(TRUE);
   ReleaseSnapshot();
   return true;
 }
@@ -267,7 +274,7 @@ void Ondrel_S::ReleaseSnapshot() {
   }
   DeleteSnapshotFiles(kSnapshotFile);
   // Pictures beyond this session's monitors went at its start.
-  for (size_t n = 1; n <= further_.size(); ++n) DeleteSnapshotFiles(MonitorSnapshotFile(n));
+  for (size_t n = 1; n <= further_.size(); ++n) DeleteSnapshotFiles(Desk::MonitorSnapshotFile<wchar_t>(n));
 }
 
 }  // namespace

@@ -11,6 +11,6 @@ namespace Ondrel_B {
 // of the primary and of each further monitor (in the files the settings
 // file lists them with) and starts the renderer and the music. False when there is no form, and
 // so nothing that could ever end the session.
-bool LoadSessionForm(const std::vector<MonitorRect>& further);
+[[nodiscard]] bool LoadSessionForm(const std::vector<MonitorRect>& further);
 
 }  // namespace Ondrel_B

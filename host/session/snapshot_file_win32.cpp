@@ -81,8 +81,7 @@ bool IsPlainFile(HANDLE file) {
 std::wstring SnapshotTempPath(const std::wstring& path) { return path + L".new"; }
 
 bool WriteSnapshotFile(const Forms::Surface& image, const std::wstring& path) {
-  const Forms::SurfaceFormat format = image.format();
-  if (!image.bits() || format.bit_count != 24 || !format.bottom_up) return false;
+  if (!image.bits() || image.rows() != Forms::DibRows::Bgr24BottomUp) return false;
   const auto headers = Bmp24Headers(image.width(), image.height());
   if (!headers) return false;
   // The user's screen is written only where nobody else can read it.

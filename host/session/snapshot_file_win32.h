@@ -16,7 +16,7 @@ std::wstring SnapshotTempPath(const std::wstring& path);
 // under that name is removed first, never followed), readable by the current
 // user, SYSTEM and the Administrators alone, and then moved over the target.
 // False (and no file of ours left) on any failure.
-bool WriteSnapshotFile(const Forms::Surface& image, const std::wstring& path);
+[[nodiscard]] bool WriteSnapshotFile(const Forms::Surface& image, const std::wstring& path);
 
 // Removes the snapshot and its temporary file (a link is removed, not followed).
 void DeleteSnapshotFiles(const std::wstring& path);

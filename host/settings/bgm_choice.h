@@ -4,20 +4,22 @@
 
 #include <cstdint>
 
+#include "host/base/ondrel_b.h"
+
 namespace Ondrel_B {
 
 struct ChoiceLook {
   int chosen = -1;             // index of the chosen mark; -1 for none
-  bool repeat_enabled = false;  // BGM_Repeat: only for the audio CD
-  bool file_enabled = false;    // Cmd_File: only for a music file
+  bool repeatEnabled = false;  // BGM_Repeat: only for the audio CD
+  bool fileEnabled = false;    // Cmd_File: only for a music file
 };
 
-// A source outside 0 to 2 chooses no mark and enables neither control.
+// A source outside BgmSource chooses no mark and enables neither control.
 inline ChoiceLook LookOfChoice(int16_t kind) {
   ChoiceLook look;
-  if (kind >= 0 && kind <= 2) look.chosen = kind;
-  look.repeat_enabled = kind == 1;
-  look.file_enabled = kind == 2;
+  if (kind >= kBgmNone && kind <= kBgmFile) look.chosen = kind;
+  look.repeatEnabled = kind == kBgmCd;
+  look.fileEnabled = kind == kBgmFile;
   return look;
 }
 

@@ -12,8 +12,8 @@ HBITMAP LoadPicture(int id) {
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-HICON LoadIconSized(int system_metric) {
-  const int size = GetSystemMetrics(system_metric);
+HICON LoadIconSized(int systemMetric) {
+  const int size = GetSystemMetrics(systemMetric);
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELNORA), IMAGE_ICON, size, size, LR_SHARED));
 }
@@ -26,7 +26,7 @@ void DialogPictures::Load() {
   for (int n = 1; n <= kBannerFrames; ++n) banner[n - 1].reset(LoadPicture(IDB_BANNER_FIRST + n - 1));
   hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND));
   icon = LoadIconSized(SM_CXICON);
-  small_icon = LoadIconSized(SM_CXSMICON);
+  smallIcon = LoadIconSized(SM_CXSMICON);
 }
 
 }  // namespace Ondrel_B

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/gdi_win32.h"
 #include "host/settings/banner_counter.h"
 
 namespace Ondrel_B {
@@ -15,11 +15,11 @@ struct DialogPictures {
   // A picture that cannot be loaded stays null and shows nothing.
   void Load();
 
-  std::array<Forms::GdiObject<HBITMAP>, 2> marks;  // 0 not chosen, 1 chosen
-  std::array<Forms::GdiObject<HBITMAP>, kBannerFrames> banner;  // frame n at n - 1
+  std::array<Desk::GdiObject<HBITMAP>, 2> marks;  // 0 not chosen, 1 chosen
+  std::array<Desk::GdiObject<HBITMAP>, kBannerFrames> banner;  // frame n at n - 1
   HCURSOR hand = nullptr;  // shared resource cursors and icons: never destroyed
   HICON icon = nullptr;
-  HICON small_icon = nullptr;
+  HICON smallIcon = nullptr;
 };
 
 }  // namespace Ondrel_B

@@ -11,6 +11,6 @@ struct DialogPlacement {
 // Centred across the screen and a third of the free height down, worked in
 // twips as the form measures itself (15 to the pixel): the differences
 // whole, the divisions truncated, the result back in pixels halves to even.
-DialogPlacement PlaceDialog(int screen_width, int screen_height, int window_width, int window_height);
+DialogPlacement PlaceDialog(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
 }  // namespace Ondrel_B

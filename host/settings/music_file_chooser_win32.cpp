@@ -22,20 +22,20 @@ std::wstring ShortPathOf(const std::wstring& path) {
 
 std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder, const UiTexts& texts) {
   // One entry, its description and its patterns; the list ends with an empty entry.
-  std::wstring filter = texts.chooser_filter;
+  std::wstring filter = texts.chooserFilter;
   filter.append(1, L'\0').append(kPatterns).append(1, L'\0');
   wchar_t file[kBufferChars] = {};  // empty: the current file is not preselected
-  wchar_t file_title[kBufferChars] = {};
+  wchar_t fileTitle[kBufferChars] = {};
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
   ofn.lpstrFile = file;
   ofn.nMaxFile = kBufferChars;
-  ofn.lpstrFileTitle = file_title;
+  ofn.lpstrFileTitle = fileTitle;
   ofn.nMaxFileTitle = kBufferChars;
   ofn.lpstrInitialDir = folder.c_str();
-  ofn.lpstrTitle = texts.chooser_title;
+  ofn.lpstrTitle = texts.chooserTitle;
   ofn.Flags = 0;  // a name that does not exist may be typed in and is taken
   if (!GetOpenFileNameW(&ofn)) return std::nullopt;
   const std::wstring chosen(file);

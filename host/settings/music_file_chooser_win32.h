@@ -14,6 +14,6 @@ namespace Ondrel_B {
 // and described in the language of texts. The path
 // to keep, as the settings file can hold it (see music_path.h); nothing
 // when the user cancels or the path cannot be kept.
-std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder, const UiTexts& texts);
+[[nodiscard]] std::optional<std::wstring> ChooseMusicFile(HWND owner, const std::wstring& folder, const UiTexts& texts);
 
 }  // namespace Ondrel_B

@@ -11,10 +11,10 @@ bool Keepable(std::wstring_view path, const ExactEncoder& encode) {
 
 }  // namespace
 
-std::optional<std::wstring> StorablePath(std::wstring_view chosen, std::wstring_view short_form,
+std::optional<std::wstring> StorablePath(std::wstring_view chosen, std::wstring_view shortForm,
                                          const ExactEncoder& encode) {
   if (Keepable(chosen, encode)) return std::wstring(chosen);
-  if (Keepable(short_form, encode)) return std::wstring(short_form);
+  if (Keepable(shortForm, encode)) return std::wstring(shortForm);
   return std::nullopt;
 }
 

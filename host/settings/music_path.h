@@ -21,9 +21,9 @@ inline constexpr size_t kMaxStoredPathBytes = 254;
 using ExactEncoder = std::function<std::optional<std::string>(std::wstring_view)>;
 
 // The chosen path when it can be kept as it is; else its short (8.3) form
-// when that one can (short_form is empty where the volume has none);
+// when that one can (shortForm is empty where the volume has none);
 // otherwise nothing, and the previous file stays.
-std::optional<std::wstring> StorablePath(std::wstring_view chosen, std::wstring_view short_form,
+[[nodiscard]] std::optional<std::wstring> StorablePath(std::wstring_view chosen, std::wstring_view shortForm,
                                          const ExactEncoder& encode);
 
 }  // namespace Ondrel_B

@@ -59,17 +59,18 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 constexpr float kFontPoints = 9.75f;  // 13 pixels at 96 dots per inch, in every language
 constexpr int kRepeatBoxLeft = 96;  // in the frame, unless the CD label reaches further
 constexpr int kLabelGap = 4;        // at least, between the CD label and the repeat box
+constexpr UINT kBannerFrameMs = 100;  // the banners' animation steps every this many milliseconds
 
 // The face of the texts' language at the dialog's size; where the texts
 // name none, the system's message font (Segoe UI on current Windows).
 Forms::FontDesc DialogFont(const UiTexts& texts) {
-  if (texts.font_face) return Forms::FontDesc{texts.font_face, kFontPoints, 400, texts.font_charset};
+  if (texts.fontFace) return Forms::FontDesc{texts.fontFace, kFontPoints, 400, texts.fontCharset};
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   const bool known = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   // "MS Shell Dlg 2" is the system's own name for its dialog face.
   return Forms::FontDesc{known ? metrics.lfMessageFont.lfFaceName : L"MS Shell Dlg 2", kFontPoints, 400,
-                         texts.font_charset};
+                         texts.fontCharset};
 }
 
 // The right edge of a child window, in its parent's client pixels.
@@ -97,13 +98,13 @@ struct ChoiceRow {
   int top;
   wchar_t key;
 };
-constexpr std::array<ChoiceRow, 3> kChoiceRows{{{72, L'N'}, {52, L'C'}, {92, L'M'}}};
+constexpr std::array<ChoiceRow, kBgmSourceCount> kChoiceRows{{{72, L'N'}, {52, L'C'}, {92, L'M'}}};
 
 class Ondrel_P final : public Forms::Form {
  public:
   explicit Ondrel_P(const UiTexts& texts)
-      : Form(DialogLook()), texts_(texts), font_desc_(DialogFont(texts)),
-        repeat_key_(AsciiUpper(Widgets::AccessKeyOf(texts.repeat_track))) {}
+      : Form(DialogLook()), texts_(texts), fontDesc_(DialogFont(texts)),
+        repeatKey_(AsciiUpper(Widgets::AccessKeyOf(texts.repeatTrack))) {}
 
   bool PreTranslate(MSG& msg) override;
 
@@ -135,41 +136,42 @@ class Ondrel_P final : public Forms::Form {
 
   // Declared first, gone last: what the controls show.
   const UiTexts& texts_;
-  const Forms::FontDesc font_desc_;
-  const wchar_t repeat_key_;  // the access key of the repeat box's label; 0 if none
+  const Forms::FontDesc fontDesc_;
+  const wchar_t repeatKey_;  // the access key of the repeat box's label; 0 if none
   DialogPictures pictures_;
-  Forms::GdiObject<HFONT> font_;
+  Desk::GdiObject<HFONT> font_;
   Forms::ControlList controls_;
   std::vector<std::unique_ptr<Forms::WidgetSite>> sites_;
 
   std::unique_ptr<GFXFrameX> GFXFrameX1;
   std::array<Forms::Shape, 2> Sh;
   Forms::Label lbl15, lbl14, lbl7, lbl_Fname;
-  std::array<Forms::Image, 3> Img_BGM;
-  std::array<Forms::Label, 3> lbl_BGM;
+  std::array<Forms::Image, kBgmSourceCount> Img_BGM;
+  std::array<Forms::Label, kBgmSourceCount> lbl_BGM;
   Forms::ComboBox BGM_Repeat;
   std::unique_ptr<ccXPButton> Cmd_File, Cmd_Set, Cmd_Can;
-  Forms::WidgetSite* set_site_ = nullptr;
+  Forms::WidgetSite* setSite_ = nullptr;
   std::array<Forms::PictureBox, 2> Pic_m;
-  std::array<Forms::MessageWatch, 4> focus_watches_;
-  Forms::TabOrder tab_order_;
+  std::array<Forms::MessageWatch, 4> focusWatches_;
+  Forms::TabOrder tabOrder_;
 
-  Forms::Timer& Timer1 = AddTimer(100, [this] { OnTimer1(); });
+  Forms::Timer& Timer1 = AddTimer(kBannerFrameMs, [this] { OnTimer1(); });
   int16_t counter_ = 0;  // banner animation
+  Point16 ZoomPoint;      // the mouse at the start: the dialog zooms open from it and closes into it
 };
 
 Forms::WidgetSite& Ondrel_P::NewSite(const wchar_t* name) {
-  sites_.push_back(std::make_unique<Forms::WidgetSite>(name, Forms::ParentForm{hwnd(), false, &controls_},
+  sites_.push_back(std::make_unique<Forms::WidgetSite>(name, Forms::ParentForm{hWnd(), false, &controls_},
                                                        Forms::Ambient{kBackground, false, true}));
   return *sites_.back();
 }
 
 std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND container, const RECT& bounds,
                                                 const std::wstring& caption) {
-  auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds);
+  auto button = std::make_unique<ccXPButton>(NewSite(name), container, bounds, texts_);
   Forms::PropertyBag bag;
   bag.Write(Widgets::kCaption, caption, std::wstring(Widgets::kDefaultCaption));
-  bag.Write(Widgets::kFont, font_desc_, std::wstring(L"Verdana"));
+  bag.Write(Widgets::kFont, fontDesc_, std::wstring(L"Verdana"));
   button->ReadProperties(bag);
   controls_.Add(button.get());
   return button;
@@ -177,25 +179,25 @@ std::unique_ptr<ccXPButton> Ondrel_P::NewButton(const wchar_t* name, HWND contai
 
 void Ondrel_P::BuildControls() {
   pictures_.Load();
-  font_.reset(Widgets::CreateFontFor(font_desc_));
-  if (pictures_.icon) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon));
-  if (pictures_.small_icon) {
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.small_icon));
+  font_.reset(Widgets::CreateFontFor(fontDesc_));
+  if (pictures_.icon) SendMessageW(hWnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.icon));
+  if (pictures_.smallIcon) {
+    SendMessageW(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.smallIcon));
   }
 
   // The frame stores nothing but its shadow depth.
-  GFXFrameX1 = std::make_unique<GFXFrameX>(NewSite(L"GFXFrameX1"), hwnd(), At(12, 12, 501, 173));
-  Forms::PropertyBag frame_bag;
-  frame_bag.Write(Widgets::kShadowDepth, int16_t{7}, Widgets::FrameProperties{}.shadow_depth);
-  GFXFrameX1->ReadProperties(frame_bag);
+  GFXFrameX1 = std::make_unique<GFXFrameX>(NewSite(L"GFXFrameX1"), hWnd(), At(12, 12, 501, 173));
+  Forms::PropertyBag frameBag;
+  frameBag.Write(Widgets::kShadowDepth, int16_t{7}, Widgets::FrameProperties{}.ShadowDepth);
+  GFXFrameX1->ReadProperties(frameBag);
   controls_.Add(GFXFrameX1.get());
 
   BuildFrameControls(GFXFrameX1->hWnd());
   BuildFormControls();
 
-  for (HWND control : {BGM_Repeat.hwnd(), Cmd_File->hWnd(), Cmd_Set->hWnd(), Cmd_Can->hWnd(), Pic_m[0].hwnd(),
-                       Pic_m[1].hwnd()}) {
-    tab_order_.Add(control);
+  for (HWND control : {BGM_Repeat.hWnd(), Cmd_File->hWnd(), Cmd_Set->hWnd(), Cmd_Can->hWnd(), Pic_m[0].hWnd(),
+                       Pic_m[1].hWnd()}) {
+    tabOrder_.Add(control);
   }
   DescribeForReaders();
 }
@@ -209,12 +211,12 @@ void Ondrel_P::DescribeForReaders() {
     facts.name = kDialogTitle;
   };
   GFXFrameX1->SetGroupName(lbl15.Text());
-  for (int16_t i = 0; i < 3; ++i) {
-    lbl_BGM[i].Describe = [i](Forms::AccessibleFacts& facts) {
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
+    lbl_BGM[i].Describe = [this, i](Forms::AccessibleFacts& facts) {
       facts.role = ROLE_SYSTEM_RADIOBUTTON;
       facts.state = Shared().BgmKind == i ? STATE_SYSTEM_CHECKED : 0;
-      facts.default_action = L"Check";
-      facts.shortcut = std::wstring(L"Alt+") + kChoiceRows[i].key;
+      facts.defaultAction = texts_.checkAction;
+      facts.shortcut = texts_.altShortcut + std::wstring(1, kChoiceRows[i].key);
     };
     lbl_BGM[i].DefaultAction = [this, i] { ChooseWithoutPointer(i); };
   }
@@ -222,10 +224,10 @@ void Ondrel_P::DescribeForReaders() {
   for (Forms::PictureBox& banner : Pic_m) {
     banner.Describe = [this](Forms::AccessibleFacts& facts) {
       facts.role = ROLE_SYSTEM_LINK;
-      facts.name = texts_.home_page_link;
+      facts.name = texts_.homePageLink;
       facts.value = kMakerPage;
       facts.state = STATE_SYSTEM_LINKED;
-      facts.default_action = L"Jump";
+      facts.defaultAction = texts_.jumpAction;
     };
     banner.DefaultAction = [this] { OnBannerClick(); };
   }
@@ -238,23 +240,23 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
   Forms::LabelLook look{font_.get()};
   Forms::LabelLook centred = look;
   centred.centred = true;
-  lbl15.Create(frame, At(20, 20, 111, 13), centred, texts_.music_heading);
+  lbl15.Create(frame, At(20, 20, 111, 13), centred, texts_.musicHeading);
 
   Forms::LabelLook sized = look;
-  sized.auto_size = true;
-  sized.access_key = true;
-  for (int16_t i = 0; i < 3; ++i) {
+  sized.autoSize = true;
+  sized.accessKey = true;
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
     Img_BGM[i].Create(frame, At(28, kChoiceRows[i].top, 13, 13));
     lbl_BGM[i].Create(frame, At(44, kChoiceRows[i].top, 0, 0), sized, texts_.sources[i]);
     Img_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
     lbl_BGM[i].MouseDown = [this, i](int) { OnChoicePressed(i); };
   }
   // The repeat box and its label follow a CD label longer than the Japanese one.
-  const int box_left = std::max(kRepeatBoxLeft, RightOf(lbl_BGM[kBgmCd].hwnd()) + kLabelGap);
-  BGM_Repeat.Create(frame, box_left, 48, 41, font_.get());
-  lbl14.Create(frame, At(box_left + 44, 52, 0, 0), sized, texts_.repeat_track);
+  const int boxLeft = std::max(kRepeatBoxLeft, RightOf(lbl_BGM[kBgmCd].hWnd()) + kLabelGap);
+  BGM_Repeat.Create(frame, boxLeft, 48, 41, font_.get());
+  lbl14.Create(frame, At(boxLeft + 44, 52, 0, 0), sized, texts_.repeatTrack);
 
-  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), texts_.choose_file);
+  Cmd_File = NewButton(L"Cmd_File", frame, At(24, 112, 45, 25), texts_.chooseFile);
   Cmd_File->Click = [this] { OnFileClick(); };
   Forms::LabelLook framed = look;
   framed.border = true;
@@ -265,46 +267,46 @@ void Ondrel_P::BuildFrameControls(HWND frame) {
 }
 
 void Ondrel_P::BuildFormControls() {
-  Cmd_Set = NewButton(L"Cmd_Set", hwnd(), At(144, 192, 113, 33), texts_.set);
-  set_site_ = sites_.back().get();
+  Cmd_Set = NewButton(L"Cmd_Set", hWnd(), At(144, 192, 113, 33), texts_.set);
+  setSite_ = sites_.back().get();
   Cmd_Set->Click = [this] { OnSetClick(); };
-  Cmd_Can = NewButton(L"Cmd_Can", hwnd(), At(260, 192, 113, 33), texts_.cancel);
-  Cmd_Can->Click = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
+  Cmd_Can = NewButton(L"Cmd_Can", hWnd(), At(260, 192, 113, 33), texts_.cancel);
+  Cmd_Can->Click = [this] { PostMessageW(hWnd(), WM_CLOSE, 0, 0); };
   // Enter clicks "設定" unless another button has the focus; Escape clicks "ｷｬﾝｾﾙ".
   Forms::SetDefaultWidget(Cmd_Set->hWnd(), true);
   Forms::SetCancelWidget(Cmd_Can->hWnd(), true);
-  set_site_->SetDisplayAsDefault(true);
+  setSite_->SetDisplayAsDefault(true);
   WatchDefaultLook(*Cmd_File, 0);
   WatchDefaultLook(*Cmd_Can, 2);
 
-  const std::array<int, 2> banner_left{12, 384};
+  const std::array<int, 2> bannerLeft{12, 384};
   for (size_t i = 0; i < Pic_m.size(); ++i) {
-    Pic_m[i].Create(hwnd(), 123, 52);
+    if (!Pic_m[i].Create(hWnd(), 123, 52)) continue;
     Pic_m[i].Clear(RGB(0, 0, 0));  // black until its first frame
     Pic_m[i].SetMousePointer(pictures_.hand);
     Pic_m[i].SetTabStop(true);
     Pic_m[i].Click = [this] { OnBannerClick(); };
-    Pic_m[i].ShowAt(banner_left[i], 192);
+    Pic_m[i].ShowAt(bannerLeft[i], 192);
   }
 
   Forms::LabelLook credit{font_.get()};
-  credit.auto_size = true;
-  lbl7.Create(hwnd(), At(172, 232, 0, 0), credit, texts_.credit);
+  credit.autoSize = true;
+  lbl7.Create(hWnd(), At(172, 232, 0, 0), credit, texts_.credit);
 }
 
 // "設定" shows as the default button while no other button has the focus.
 void Ondrel_P::WatchDefaultLook(ccXPButton& button, size_t slot) {
   HWND window = button.hWnd();
-  focus_watches_[slot].Start(window, WM_SETFOCUS, [this, window](UINT, WPARAM, LPARAM) { ShowDefaultLook(window); });
-  focus_watches_[slot + 1].Start(window, WM_KILLFOCUS, [this](UINT, WPARAM wparam, LPARAM) {
+  focusWatches_[slot].Start(window, WM_SETFOCUS, [this, window](UINT, WPARAM, LPARAM) { ShowDefaultLook(window); });
+  focusWatches_[slot + 1].Start(window, WM_KILLFOCUS, [this](UINT, WPARAM wparam, LPARAM) {
     ShowDefaultLook(reinterpret_cast<HWND>(wparam));
   });
 }
 
 void Ondrel_P::ShowDefaultLook(HWND focus) {
-  const bool other_button = focus && (focus == Cmd_File->hWnd() || focus == Cmd_Can->hWnd());
-  if (set_site_ && set_site_->ambient().display_as_default == other_button) {
-    set_site_->SetDisplayAsDefault(!other_button);
+  const bool otherButton = focus && (focus == Cmd_File->hWnd() || focus == Cmd_Can->hWnd());
+  if (setSite_ && setSite_->ambient().DisplayAsDefault == otherButton) {
+    setSite_->SetDisplayAsDefault(!otherButton);
     Forms::AnnounceStateChange(Cmd_Set->hWnd());
   }
 }
@@ -314,23 +316,23 @@ bool Ondrel_P::PreTranslate(MSG& msg) {
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) && BGM_Repeat.Dropped()) {
     return false;
   }
-  return OnChoiceKey(msg) || tab_order_.PreTranslate(msg) || Form::PreTranslate(msg);
+  return OnChoiceKey(msg) || tabOrder_.PreTranslate(msg) || Form::PreTranslate(msg);
 }
 
 bool Ondrel_P::OnMessage(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
   if (message != WM_ACTIVATE) return false;
   // The focus goes back to the control that had it, or to the first that takes it.
-  tab_order_.Activated(LOWORD(wparam) != WA_INACTIVE);
+  tabOrder_.Activated(LOWORD(wparam) != WA_INACTIVE);
   result = 0;
   return true;
 }
 
 void Ondrel_P::PlaceWindow() {
   RECT outer{};
-  if (!GetWindowRect(hwnd(), &outer)) return;
+  if (!GetWindowRect(hWnd(), &outer)) return;
   const DialogPlacement at = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                          outer.right - outer.left, outer.bottom - outer.top);
-  SetWindowPos(hwnd(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hWnd(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Ondrel_P::OnLoad() {
@@ -347,9 +349,9 @@ void Ondrel_P::OnLoad() {
   lbl_Fname.SetText(s.BgmFile);
 
   POINT mouse{};
-  s.ZoomPoint = GetCursorPos(&mouse) ? Point16{static_cast<int16_t>(mouse.x), static_cast<int16_t>(mouse.y)}
-                                     : Point16{};
-  ZoomOpen(hwnd());
+  ZoomPoint = GetCursorPos(&mouse) ? Point16{static_cast<int16_t>(mouse.x), static_cast<int16_t>(mouse.y)}
+                                   : Point16{};
+  ZoomOpen(hWnd(), ZoomPoint);
   Forms::SetAppMousePointer(Forms::MousePointer::Default);
   Timer1.SetEnabled(true);
 }
@@ -357,10 +359,10 @@ void Ondrel_P::OnLoad() {
 // Marks and enabled controls for a source; one outside 0 to 2 chooses nothing.
 void Ondrel_P::ShowChoice(int16_t kind) {
   const ChoiceLook look = LookOfChoice(kind);
-  for (int i = 0; i < 3; ++i) Img_BGM[i].SetPicture(pictures_.marks[0].get());
+  for (int i = 0; i < kBgmSourceCount; ++i) Img_BGM[i].SetPicture(pictures_.marks[0].get());
   if (look.chosen >= 0) Img_BGM[look.chosen].SetPicture(pictures_.marks[1].get());
-  if (look.repeat_enabled) BGM_Repeat.SetEnabled(true);
-  Cmd_File->SetEnabled(look.file_enabled);
+  if (look.repeatEnabled) BGM_Repeat.SetEnabled(true);
+  Cmd_File->SetEnabled(look.fileEnabled);
 }
 
 // Any mouse button, on the press: the choice takes effect at once.
@@ -371,15 +373,15 @@ void Ondrel_P::OnChoicePressed(int16_t kind) {
   BGM_Repeat.SetEnabled(false);
   ShowChoice(kind);
   if (before == kind) return;
-  if (before >= 0 && before < 3) Forms::AnnounceStateChange(lbl_BGM[before].hwnd());
-  Forms::AnnounceStateChange(lbl_BGM[kind].hwnd());
+  if (before >= kBgmNone && before < kBgmSourceCount) Forms::AnnounceStateChange(lbl_BGM[before].hWnd());
+  Forms::AnnounceStateChange(lbl_BGM[kind].hWnd());
 }
 
 // From the keyboard or a screen reader: the control that had the focus may
 // just have been disabled.
 void Ondrel_P::ChooseWithoutPointer(int16_t kind) {
   OnChoicePressed(kind);
-  if (!tab_order_.Current()) tab_order_.FocusFirst();
+  if (!tabOrder_.Current()) tabOrder_.FocusFirst();
 }
 
 // Alt and the choice's letter, or the letter alone while the repeat box's
@@ -388,22 +390,22 @@ bool Ondrel_P::OnChoiceKey(const MSG& msg) {
   const bool alt = msg.message == WM_SYSCHAR;
   if (!alt && msg.message != WM_CHAR) return false;
   if (BGM_Repeat.Dropped()) return false;
-  if (!alt && (msg.hwnd == BGM_Repeat.hwnd() || IsChild(BGM_Repeat.hwnd(), msg.hwnd))) return false;
+  if (!alt && (msg.hwnd == BGM_Repeat.hWnd() || IsChild(BGM_Repeat.hWnd(), msg.hwnd))) return false;
   const wchar_t key = AsciiUpper(static_cast<wchar_t>(msg.wParam));
-  for (int16_t i = 0; i < 3; ++i) {
+  for (int16_t i = 0; i < kBgmSourceCount; ++i) {
     if (kChoiceRows[i].key != key) continue;
     ChooseWithoutPointer(i);
     return true;
   }
   // The repeat box's label, where its text shows an access key, leads to the box.
-  if (key != repeat_key_ || !repeat_key_ || !BGM_Repeat.Enabled()) return false;
-  SetFocus(BGM_Repeat.hwnd());
+  if (key != repeatKey_ || !repeatKey_ || !BGM_Repeat.Enabled()) return false;
+  SetFocus(BGM_Repeat.hWnd());
   return true;
 }
 
 void Ondrel_P::OnFileClick() {
   SharedState& s = Shared();
-  const auto chosen = ChooseMusicFile(hwnd(), s.BgmFolder, texts_);
+  const auto chosen = ChooseMusicFile(hWnd(), s.BgmFolder, texts_);
   if (!chosen) return;  // cancelled, or a path the settings file cannot hold: the previous file stays
   s.BgmFile = *chosen;
   lbl_Fname.SetText(s.BgmFile);
@@ -418,12 +420,12 @@ void Ondrel_P::OnSetClick() {
   WriteIni(kMusicSection, kBgmRepeatKey, SignColumn(s.BgmRepeat), kSettingsFile);
   WriteIni(kMusicSection, kBgmFileKey, s.BgmFile, kSettingsFile);
   // Closed once the button's own handling is over.
-  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+  PostMessageW(hWnd(), WM_CLOSE, 0, 0);
 }
 
 void Ondrel_P::OnBannerClick() {
   Forms::SetAppMousePointer(Forms::MousePointer::Hourglass);
-  ShellExecuteW(hwnd(), L"open", kMakerPage, L"", L"", SW_SHOWNORMAL);
+  ShellExecuteW(hWnd(), L"open", kMakerPage, L"", L"", SW_SHOWNORMAL);
   Forms::SetAppMousePointer(Forms::MousePointer::Default);
 }
 
@@ -439,7 +441,7 @@ bool Ondrel_P::OnQueryUnload() {
   return true;
 }
 
-void Ondrel_P::OnUnload() { ZoomClose(hwnd()); }
+void Ondrel_P::OnUnload() { ZoomClose(hWnd(), ZoomPoint); }
 
 }  // namespace
 

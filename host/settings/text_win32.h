@@ -13,6 +13,6 @@ std::wstring FromCp932(std::string_view bytes);
 
 // The text's bytes only when code page 932 spells every character of it
 // and they read back as the same text; no best-fit stand-ins.
-std::optional<std::string> ToCp932Exact(std::wstring_view text);
+[[nodiscard]] std::optional<std::string> ToCp932Exact(std::wstring_view text);
 
 }  // namespace Ondrel_B

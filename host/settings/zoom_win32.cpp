@@ -1,29 +1,19 @@
 #include "host/settings/zoom_win32.h"
 
-#include "host/base/ondrel_b.h"
-
 namespace Ondrel_B {
-namespace {
 
-RECT PointRect() {
-  const Point16 p = Shared().ZoomPoint;
-  return RECT{p.x, p.y, p.x, p.y};
-}
-
-}  // namespace
-
-void ZoomOpen(HWND window) {
+void ZoomOpen(HWND window, Point16 from) {
   RECT to{};
   GetWindowRect(window, &to);
-  const RECT from = PointRect();
-  DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+  const RECT start{from.x, from.y, from.x, from.y};
+  DrawAnimatedRects(window, IDANI_CAPTION, &start, &to);
 }
 
-void ZoomClose(HWND window) {
+void ZoomClose(HWND window, Point16 to) {
   RECT from{};
   GetWindowRect(window, &from);
-  const RECT to = PointRect();
-  DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+  const RECT end{to.x, to.y, to.x, to.y};
+  DrawAnimatedRects(window, IDANI_CAPTION, &from, &end);
 }
 
 }  // namespace Ondrel_B

@@ -53,9 +53,9 @@ wchar_t AccessKeyOf(const std::wstring& caption) {
   return 0;
 }
 
-std::wstring NewButtonCaption(const std::vector<std::wstring>& sibling_captions, const std::wstring& name) {
+std::wstring NewButtonCaption(const std::vector<std::wstring>& siblingCaptions, const std::wstring& name) {
   std::wstring list = L"|";
-  for (const std::wstring& caption : sibling_captions) list += caption + L"|";
+  for (const std::wstring& caption : siblingCaptions) list += caption + L"|";
   for (const wchar_t* candidate : {L"&OK", L"&Cancel", L"&Apply"}) {
     if (list.find(std::wstring(L"|") + candidate + L"|") == std::wstring::npos) return candidate;
   }

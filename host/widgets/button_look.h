@@ -12,8 +12,8 @@ namespace Widgets {
 enum ButtonState : int { kDisabled = 0, kNormal = 1, kFocused = 2, kHot = 3, kPressed = 4 };
 
 struct ButtonColours {
-  uint32_t border, top_line_1, top_line_2, bottom_line_1, bottom_line_2;
-  uint32_t corner_end, corner_side, corner_inner, rim_top, rim_bottom;
+  uint32_t border, topLine1, topLine2, bottomLine1, bottomLine2;
+  uint32_t cornerEnd, cornerSide, cornerInner, rimTop, rimBottom;
 };
 
 // Colours of a state 0 to 4 (rows a state never draws are 0).
@@ -37,6 +37,6 @@ wchar_t AccessKeyOf(const std::wstring& caption);
 
 // Caption of a new button among siblings with these captions: the first of
 // "&OK", "&Cancel", "&Apply" not yet taken, else the designer's name.
-std::wstring NewButtonCaption(const std::vector<std::wstring>& sibling_captions, const std::wstring& name);
+std::wstring NewButtonCaption(const std::vector<std::wstring>& siblingCaptions, const std::wstring& name);
 
 }  // namespace Widgets

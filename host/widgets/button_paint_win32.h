@@ -24,7 +24,7 @@ struct CaptionLook {
   const std::wstring& caption;
   HFONT font;
   COLORREF colour;
-  bool focus_rect;  // the inverting dotted rectangle inside the border
+  bool focusRect;  // the inverting dotted rectangle inside the border
 };
 void PaintButtonCaption(HDC dc, const RECT& area, const CaptionLook& look);
 

@@ -2,9 +2,9 @@
 
 #include <cwctype>
 
+#include "host/base/rounding.h"
 #include "host/forms/platform_input_win32.h"
 #include "host/forms/surface_win32.h"
-#include "host/base/rounding.h"
 #include "host/widgets/button_paint_win32.h"
 
 namespace Widgets {
@@ -12,9 +12,8 @@ namespace Widgets {
 namespace {
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  const Desk::WindowDc screen(nullptr);
+  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
   return dpi > 0 ? dpi : 96;
 }
 
@@ -36,22 +35,23 @@ HFONT CreateFontFor(const Forms::FontDesc& font) {
   return CreateFontIndirectW(&lf);
 }
 
-ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds)
-    : site_(site), core_(site, *this), window_(container, bounds, core_, site, true) {
+ccXPButton::ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds,
+                       const Ondrel_B::UiTexts& texts)
+    : site_(site), texts_(texts), core_(site, *this), window_(container, bounds, core_, site, true) {
   site_.Attach(&core_);
   core_.Initialize();
   DescribeForReaders();
-  ShowWindow(window_.hwnd(), SW_SHOWNA);
+  ShowWindow(window_.hWnd(), SW_SHOWNA);
 }
 
 void ccXPButton::DescribeForReaders() {
   window_.Describe = [this](Forms::AccessibleFacts& facts) {
     facts.role = ROLE_SYSTEM_PUSHBUTTON;
     facts.name = Forms::WithoutAccessKeys(core_.Caption());
-    facts.default_action = L"Press";
+    facts.defaultAction = texts_.pressAction;
     if (core_.IsDefault()) facts.state |= STATE_SYSTEM_DEFAULT;
     if (const wchar_t key = AccessKeyOf(core_.Caption())) {
-      facts.shortcut = std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key));
+      facts.shortcut = texts_.altShortcut + std::wstring(1, static_cast<wchar_t>(std::towupper(key)));
     }
   };
   // The runtime refuses it while the window, disabled with the button, is.
@@ -65,7 +65,7 @@ ccXPButton::~ccXPButton() {
 
 void ccXPButton::SnapMouseTo() {
   POINT origin{0, 0};
-  if (!ClientToScreen(window_.hwnd(), &origin)) return;
+  if (!ClientToScreen(window_.hWnd(), &origin)) return;
   const long long x = Ondrel_B::RoundHalfEven(origin.x + window_.ClientWidth() / 2.0);
   const long long y = Ondrel_B::RoundHalfEven(origin.y + window_.ClientHeight() / 2.0);
   SetCursorPos(static_cast<int>(x), static_cast<int>(y));
@@ -75,18 +75,18 @@ void ccXPButton::PaintBody(int state) {
   Forms::Surface& surface = window_.surface();
   if (!surface.dc()) return;
   const RECT area{0, 0, surface.width(), surface.height()};
-  PaintButtonBody(surface.dc(), area, state, Forms::ResolveColour(site_.ambient().back_color));
-  ShapeButtonWindow(window_.hwnd(), area.right, area.bottom);
+  PaintButtonBody(surface.dc(), area, state, Forms::ResolveColour(site_.ambient().BackColor));
+  ShapeButtonWindow(window_.hWnd(), area.right, area.bottom);
 }
 
-void ccXPButton::PaintCaption(bool focus_rect) {
+void ccXPButton::PaintCaption(bool focusRect) {
   Forms::Surface& surface = window_.surface();
   if (!surface.dc()) return;
   const COLORREF colour = core_.Enabled() ? Forms::ResolveColour(core_.ForeColor()) : kDisabledText;
   const std::wstring caption = core_.Caption();
   PaintButtonCaption(surface.dc(), RECT{0, 0, surface.width(), surface.height()},
-                     CaptionLook{caption, font_.get(), colour, focus_rect});
-  InvalidateRect(window_.hwnd(), nullptr, FALSE);
+                     CaptionLook{caption, font_.get(), colour, focusRect});
+  InvalidateRect(window_.hWnd(), nullptr, FALSE);
 }
 
 void ccXPButton::ApplyFont(const Forms::FontDesc& font) {
@@ -94,34 +94,34 @@ void ccXPButton::ApplyFont(const Forms::FontDesc& font) {
   if (made) font_.reset(made);
 }
 
-void ccXPButton::NameWindow(const std::wstring& caption) { SetWindowTextW(window_.hwnd(), caption.c_str()); }
+void ccXPButton::NameWindow(const std::wstring& caption) { SetWindowTextW(window_.hWnd(), caption.c_str()); }
 
-void ccXPButton::EnableWindow(bool enabled) { ::EnableWindow(window_.hwnd(), enabled); }
+void ccXPButton::EnableWindow(bool enabled) { ::EnableWindow(window_.hWnd(), enabled); }
 
 void ccXPButton::SetSizePixels(int width, int height) {
-  SetWindowPos(window_.hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.hWnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double ccXPButton::TwipsPerPixel() const { return 1440.0 / ScreenDpi(); }
 
 void ccXPButton::RequestLeaveNotification() {
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.hwnd(), 0};
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.hWnd(), 0};
   TrackMouseEvent(&track);
 }
 
-void ccXPButton::StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) {
-  own_watch_.Start(window_.hwnd(), WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) { core_.MouseLeft(); });
+void ccXPButton::StartWatching(Forms::WindowHandle parent, bool parentIsMdiChild) {
+  ownWatch_.Start(window_.hWnd(), WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) { core_.MouseLeft(); });
   // NOTE: WM_ACTIVATE carries the minimised flag in its high word; only
   // the low word says whether the form was activated.
-  const UINT message = parent_is_mdi_child ? WM_NCACTIVATE : WM_ACTIVATE;
-  parent_watch_.Start(static_cast<HWND>(parent), message, [this](UINT msg, WPARAM wparam, LPARAM) {
+  const UINT message = parentIsMdiChild ? WM_NCACTIVATE : WM_ACTIVATE;
+  parentWatch_.Start(static_cast<HWND>(parent), message, [this](UINT msg, WPARAM wparam, LPARAM) {
     core_.ParentActivation(msg == WM_ACTIVATE ? LOWORD(wparam) != WA_INACTIVE : wparam != 0);
   });
 }
 
 void ccXPButton::StopWatching() {
-  own_watch_.Stop();
-  parent_watch_.Stop();
+  ownWatch_.Stop();
+  parentWatch_.Stop();
 }
 
 void ccXPButton::SendKeys(const wchar_t* keys) { Forms::SendKeys(keys); }

@@ -8,8 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "desk/system/gdi_win32.h"
+#include "host/base/ui_texts.h"
 #include "host/forms/control_list.h"
-#include "host/forms/gdi_win32.h"
 #include "host/forms/message_watch_win32.h"
 #include "host/forms/widget_site.h"
 #include "host/forms/widget_window_win32.h"
@@ -20,8 +21,8 @@ namespace Widgets {
 class ccXPButton : public Forms::Control, private ButtonPort {
  public:
   // bounds in the container's client pixels; the container may be the form
-  // or a frame on it.
-  ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds);
+  // or a frame on it. texts: the words screen readers hear of it.
+  ccXPButton(Forms::WidgetSite& site, HWND container, const RECT& bounds, const Ondrel_B::UiTexts& texts);
   ~ccXPButton() override;
 
   // A new instance, or one loaded from its stored properties.
@@ -31,7 +32,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
 
   // Moves the pointer to the button's centre.
   void SnapMouseTo();
-  HWND hWnd() const { return window_.hwnd(); }
+  HWND hWnd() const { return window_.hWnd(); }
   std::wstring Caption() const override { return core_.Caption(); }
   void SetCaption(const std::wstring& caption) { core_.SetCaption(caption); }
   bool Enabled() const { return core_.Enabled(); }
@@ -60,7 +61,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   // A push button to screen readers; its default action is a click.
   void DescribeForReaders();
   void PaintBody(int state) override;
-  void PaintCaption(bool focus_rect) override;
+  void PaintCaption(bool focusRect) override;
   void NameWindow(const std::wstring& caption) override;
   void ApplyFont(const Forms::FontDesc& font) override;
   void EnableWindow(bool enabled) override;
@@ -69,7 +70,7 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   void SetSizePixels(int width, int height) override;
   double TwipsPerPixel() const override;
   void RequestLeaveNotification() override;
-  void StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) override;
+  void StartWatching(Forms::WindowHandle parent, bool parentIsMdiChild) override;
   void StopWatching() override;
   void SendKeys(const wchar_t* keys) override;
   void DoEvents() override;
@@ -79,14 +80,15 @@ class ccXPButton : public Forms::Control, private ButtonPort {
   void RaiseFormActivate(int32_t& state) override;
 
   Forms::WidgetSite& site_;
+  const Ondrel_B::UiTexts& texts_;
   XPButtonCore core_;
-  Forms::GdiObject<HFONT> font_;
-  Forms::MessageWatch own_watch_;
-  Forms::MessageWatch parent_watch_;
+  Desk::GdiObject<HFONT> font_;
+  Forms::MessageWatch ownWatch_;
+  Forms::MessageWatch parentWatch_;
   Forms::WidgetWindow window_;
 };
 
 // A platform font for a font description, sized for the screen.
-HFONT CreateFontFor(const Forms::FontDesc& font);
+[[nodiscard]] HFONT CreateFontFor(const Forms::FontDesc& font);
 
 }  // namespace Widgets

@@ -12,7 +12,4 @@ inline uint32_t Rgb(int r, int g, int b) {
   return static_cast<uint32_t>(r) | (static_cast<uint32_t>(g) << 8) | (static_cast<uint32_t>(b) << 16);
 }
 
-// Colours with the top bit set name a system colour by its index.
-inline bool IsSystemColour(uint32_t c) { return (c & 0x80000000u) != 0; }
-
 }  // namespace Widgets

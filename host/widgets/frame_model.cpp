@@ -29,42 +29,42 @@ int16_t CheckedShadowDepth(int16_t pixels) {
 
 int16_t CheckedCornerDepth(int16_t pixels) { return std::clamp<int16_t>(pixels, 0, 50); }
 
-FrameProperties NewFrameProperties(uint32_t ambient_back) {
+FrameProperties NewFrameProperties(uint32_t ambientBack) {
   FrameProperties p;
-  p.fill_colour = ambient_back;
-  p.back_colour = ambient_back;
+  p.FillColour = ambientBack;
+  p.BackColour = ambientBack;
   return p;
 }
 
-void WriteFrameProperties(Forms::PropertyBag& bag, const FrameProperties& p, uint32_t ambient_back) {
-  const FrameProperties d = NewFrameProperties(ambient_back);
+void WriteFrameProperties(Forms::PropertyBag& bag, const FrameProperties& p, uint32_t ambientBack) {
+  const FrameProperties d = NewFrameProperties(ambientBack);
   const auto i32 = [](uint32_t c) { return static_cast<int32_t>(c); };
-  bag.Write(kFrameStyle, p.frame_style, d.frame_style);
-  bag.Write(kShadowOpacity, p.shadow_opacity, d.shadow_opacity);
-  bag.Write(kShowShadow, p.show_shadow, d.show_shadow);
-  bag.Write(kShadowDepth, p.shadow_depth, d.shadow_depth);
-  bag.Write(kFillColour, i32(p.fill_colour), i32(d.fill_colour));
-  bag.Write(kBackColour, i32(p.back_colour), i32(d.back_colour));
-  bag.Write(kBackColourIs, p.back_colour_is, d.back_colour_is);
-  bag.Write(kBorderColour, i32(p.border_colour), i32(d.border_colour));
-  bag.Write(kCornerDepth, p.corner_depth, d.corner_depth);
+  bag.Write(kFrameStyle, p.FrameStyle, d.FrameStyle);
+  bag.Write(kShadowOpacity, p.ShadowOpacity, d.ShadowOpacity);
+  bag.Write(kShowShadow, p.ShowShadow, d.ShowShadow);
+  bag.Write(kShadowDepth, p.ShadowDepth, d.ShadowDepth);
+  bag.Write(kFillColour, i32(p.FillColour), i32(d.FillColour));
+  bag.Write(kBackColour, i32(p.BackColour), i32(d.BackColour));
+  bag.Write(kBackColourIs, p.BackColourIs, d.BackColourIs);
+  bag.Write(kBorderColour, i32(p.BorderColour), i32(d.BorderColour));
+  bag.Write(kCornerDepth, p.CornerDepth, d.CornerDepth);
 }
 
-FrameProperties ReadFrameProperties(const Forms::PropertyBag& bag, uint32_t ambient_back) {
-  const FrameProperties d = NewFrameProperties(ambient_back);
+FrameProperties ReadFrameProperties(const Forms::PropertyBag& bag, uint32_t ambientBack) {
+  const FrameProperties d = NewFrameProperties(ambientBack);
   const auto colour = [&](const wchar_t* name, uint32_t def) {
     return static_cast<uint32_t>(bag.Read<int32_t>(name, static_cast<int32_t>(def)));
   };
   FrameProperties p;
-  p.frame_style = bag.Read<int32_t>(kFrameStyle, d.frame_style);
-  p.shadow_opacity = bag.Read<int16_t>(kShadowOpacity, d.shadow_opacity);
-  p.show_shadow = bag.Read<bool>(kShowShadow, d.show_shadow);
-  p.shadow_depth = bag.Read<int16_t>(kShadowDepth, d.shadow_depth);
-  p.fill_colour = colour(kFillColour, d.fill_colour);
-  p.back_colour = colour(kBackColour, d.back_colour);
-  p.back_colour_is = bag.Read<int32_t>(kBackColourIs, d.back_colour_is);
-  p.border_colour = colour(kBorderColour, d.border_colour);
-  p.corner_depth = bag.Read<int16_t>(kCornerDepth, d.corner_depth);
+  p.FrameStyle = bag.Read<int32_t>(kFrameStyle, d.FrameStyle);
+  p.ShadowOpacity = bag.Read<int16_t>(kShadowOpacity, d.ShadowOpacity);
+  p.ShowShadow = bag.Read<bool>(kShowShadow, d.ShowShadow);
+  p.ShadowDepth = bag.Read<int16_t>(kShadowDepth, d.ShadowDepth);
+  p.FillColour = colour(kFillColour, d.FillColour);
+  p.BackColour = colour(kBackColour, d.BackColour);
+  p.BackColourIs = bag.Read<int32_t>(kBackColourIs, d.BackColourIs);
+  p.BorderColour = colour(kBorderColour, d.BorderColour);
+  p.CornerDepth = bag.Read<int16_t>(kCornerDepth, d.CornerDepth);
   return p;
 }
 
@@ -76,35 +76,35 @@ uint32_t GradientStep(uint32_t a, uint32_t b, int n, int k) {
 FramePaint PlanFramePaint(const FrameProperties& props, int width, int height, uint32_t back) {
   FramePaint plan;
   plan.background = back;
-  if (props.frame_style != 0 && props.frame_style != 1) return plan;
-  plan.draws_shape = true;
-  plan.rounded = props.frame_style == 0;
-  plan.corner = props.corner_depth;
-  plan.fill = props.fill_colour;
-  if (!props.show_shadow) {
-    plan.frame = {0, 0, width, height, props.border_colour};
+  if (props.FrameStyle != 0 && props.FrameStyle != 1) return plan;
+  plan.drawsShape = true;
+  plan.rounded = props.FrameStyle == 0;
+  plan.corner = props.CornerDepth;
+  plan.fill = props.FillColour;
+  if (!props.ShowShadow) {
+    plan.frame = {0, 0, width, height, props.BorderColour};
     return plan;
   }
   // A stored depth below 1 escapes the set-time check: draw no band
   // rather than divide by zero.
-  const long d = std::max<int16_t>(props.shadow_depth, 0);
-  const long k = props.corner_depth;
+  const long d = std::max<int16_t>(props.ShadowDepth, 0);
+  const long k = props.CornerDepth;
   const long w = width, h = height;
   for (long v : {2 * d, w - d, h - d, w + d, h + d, w - 2 * k, h - 2 * k, 4 * d}) {
     if (!Fits16(v)) {
-      plan.draws_shape = false;
+      plan.drawsShape = false;
       plan.complete = false;
       return plan;
     }
   }
-  const uint32_t shadow = GradientStep(0, back, 100, 100 - props.shadow_opacity);
+  const uint32_t shadow = GradientStep(0, back, 100, 100 - props.ShadowOpacity);
   for (int i = 0; i <= d; ++i) {
     plan.shadow.push_back({static_cast<int>(2 * d - i), static_cast<int>(2 * d - i), static_cast<int>(w - d + i),
                            static_cast<int>(h - d + i), GradientStep(shadow, back, static_cast<int>(d), i)});
   }
   plan.smooth = plan.rounded;
   plan.depth = static_cast<int>(d);
-  plan.frame = {0, 0, static_cast<int>(w - d), static_cast<int>(h - d), props.border_colour};
+  plan.frame = {0, 0, static_cast<int>(w - d), static_cast<int>(h - d), props.BorderColour};
   return plan;
 }
 

@@ -11,15 +11,15 @@
 namespace Widgets {
 
 struct FrameProperties {
-  int32_t frame_style = 1;  // 0 rounded, 1 square, else background only
-  int16_t shadow_opacity = 50;  // percent
-  bool show_shadow = true;
-  int16_t shadow_depth = 5;  // pixels
-  uint32_t fill_colour = 0;
-  uint32_t back_colour = 0;
-  int32_t back_colour_is = 0;  // 0: the container's background colour
-  uint32_t border_colour = 0;
-  int16_t corner_depth = 10;  // pixels, width and height of the corner ellipse
+  int32_t FrameStyle = 1;  // 0 rounded, 1 square, else background only
+  int16_t ShadowOpacity = 50;  // percent
+  bool ShowShadow = true;
+  int16_t ShadowDepth = 5;  // pixels
+  uint32_t FillColour = 0;
+  uint32_t BackColour = 0;
+  int32_t BackColourIs = 0;  // 0: the container's background colour
+  uint32_t BorderColour = 0;
+  int16_t CornerDepth = 10;  // pixels, width and height of the corner ellipse
 };
 
 // Property names, as stored and as announced by the change signal.
@@ -39,10 +39,10 @@ int16_t CheckedShadowDepth(int16_t pixels);  // below 2 -> 2, above 40 -> 50
 int16_t CheckedCornerDepth(int16_t pixels);
 
 // A new instance on a container with the given background colour.
-FrameProperties NewFrameProperties(uint32_t ambient_back);
-void WriteFrameProperties(Forms::PropertyBag& bag, const FrameProperties& p, uint32_t ambient_back);
+FrameProperties NewFrameProperties(uint32_t ambientBack);
+void WriteFrameProperties(Forms::PropertyBag& bag, const FrameProperties& p, uint32_t ambientBack);
 // Values as stored, without the set-time checks.
-FrameProperties ReadFrameProperties(const Forms::PropertyBag& bag, uint32_t ambient_back);
+FrameProperties ReadFrameProperties(const Forms::PropertyBag& bag, uint32_t ambientBack);
 
 // The k-th of n steps from colour a toward b, per channel
 // a - ((a - b) / n) * k with the division truncated first. Channels are
@@ -59,7 +59,7 @@ struct Box {
 // filled with fill and outlined in frame.colour.
 struct FramePaint {
   uint32_t background = 0;
-  bool draws_shape = false;
+  bool drawsShape = false;
   bool rounded = false;
   int corner = 0;
   std::vector<Box> shadow;

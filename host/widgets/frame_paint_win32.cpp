@@ -1,14 +1,14 @@
 #include "host/widgets/frame_paint_win32.h"
 
-#include "host/forms/gdi_win32.h"
+#include "desk/system/gdi_win32.h"
 #include "host/forms/surface_win32.h"
 
 namespace Widgets {
 
 namespace {
 
-using Forms::GdiObject;
-using Forms::ScopedSelect;
+using Desk::GdiObject;
+using Desk::ScopedSelect;
 
 // The area of a DC as the smoothing pass sees it.
 class DcPixels : public PixelSurface {
@@ -37,22 +37,22 @@ void DrawShape(HDC dc, const RECT& area, const FramePaint& plan, const Box& box)
 
 bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& raw, DWORD back) {
   FrameProperties props = raw;
-  props.fill_colour = Forms::ResolveColour(raw.fill_colour);
-  props.border_colour = Forms::ResolveColour(raw.border_colour);
+  props.FillColour = Forms::ResolveColour(raw.FillColour);
+  props.BorderColour = Forms::ResolveColour(raw.BorderColour);
   const COLORREF bg = Forms::ResolveColour(back);
   const FramePaint plan = PlanFramePaint(props, area.right - area.left, area.bottom - area.top, bg);
 
   {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(bg));
+    Desk::GdiObject<HBRUSH> brush(CreateSolidBrush(bg));
     if (brush) FillRect(dc, &area, brush.get());
   }
-  if (!plan.draws_shape) return plan.complete;
+  if (!plan.drawsShape) return plan.complete;
 
   if (!plan.shadow.empty()) {
-    ScopedSelect hollow(dc, GetStockObject(NULL_BRUSH));
+    Desk::ScopedSelect hollow(dc, GetStockObject(NULL_BRUSH));
     for (const Box& outline : plan.shadow) {
-      GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, outline.colour));
-      ScopedSelect use(dc, pen.get());
+      Desk::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, outline.colour));
+      Desk::ScopedSelect use(dc, pen.get());
       DrawShape(dc, area, plan, outline);
     }
   }
@@ -60,10 +60,10 @@ bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& raw, DWORD back
     DcPixels pixels(dc, area);
     SmoothShadowEdge(pixels, plan.depth, plan.corner, back);
   }
-  GdiObject<HBRUSH> fill(CreateSolidBrush(plan.fill));
-  GdiObject<HPEN> border(CreatePen(PS_SOLID, 1, plan.frame.colour));
-  ScopedSelect use_fill(dc, fill.get());
-  ScopedSelect use_border(dc, border.get());
+  Desk::GdiObject<HBRUSH> fill(CreateSolidBrush(plan.fill));
+  Desk::GdiObject<HPEN> border(CreatePen(PS_SOLID, 1, plan.frame.colour));
+  Desk::ScopedSelect useFill(dc, fill.get());
+  Desk::ScopedSelect useBorder(dc, border.get());
   DrawShape(dc, area, plan, plan.frame);
   return true;
 }

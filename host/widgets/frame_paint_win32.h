@@ -11,6 +11,6 @@ namespace Widgets {
 // `back` is the background as the container gives it; system colours are
 // resolved for the arithmetic, while smoothing only touches pixels of
 // exactly the value given. Returns false when the paint stopped early.
-bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& props, DWORD back);
+[[nodiscard]] bool PaintFrame(HDC dc, const RECT& area, const FrameProperties& props, DWORD back);
 
 }  // namespace Widgets

@@ -22,29 +22,29 @@ class GFXFrameX : public Forms::WidgetEvents, public Forms::Control {
   GFXFrameX(Forms::WidgetSite& site, HWND container, const RECT& bounds);
   ~GFXFrameX() override;
 
-  HWND hWnd() const { return window_.hwnd(); }
+  HWND hWnd() const { return window_.hWnd(); }
   // To screen readers the panel groups what sits on it, under this name.
   void SetGroupName(const std::wstring& name);
 
-  int32_t FrameStyle() const { return props_.frame_style; }
+  int32_t FrameStyle() const { return props_.FrameStyle; }
   void SetFrameStyle(int32_t value);
-  int16_t ShadowOpacity() const { return props_.shadow_opacity; }
+  int16_t ShadowOpacity() const { return props_.ShadowOpacity; }
   void SetShadowOpacity(int16_t percent);
-  bool ShowShadow() const { return props_.show_shadow; }
+  bool ShowShadow() const { return props_.ShowShadow; }
   void SetShowShadow(bool value);
-  int16_t ShadowDepth() const { return props_.shadow_depth; }
+  int16_t ShadowDepth() const { return props_.ShadowDepth; }
   void SetShadowDepth(int16_t pixels);
   // Repaints the whole widget; false when the paint stopped early.
   bool Refresh();
-  uint32_t FillColour() const { return props_.fill_colour; }
+  uint32_t FillColour() const { return props_.FillColour; }
   void SetFillColour(uint32_t colour);
-  uint32_t BackColour() const { return props_.back_colour; }
+  uint32_t BackColour() const { return props_.BackColour; }
   void SetBackColour(uint32_t colour);
-  int32_t BackColourIs() const { return props_.back_colour_is; }
+  int32_t BackColourIs() const { return props_.BackColourIs; }
   void SetBackColourIs(int32_t value);
-  uint32_t BorderColour() const { return props_.border_colour; }
+  uint32_t BorderColour() const { return props_.BorderColour; }
   void SetBorderColour(uint32_t colour);
-  int16_t CornerDepth() const { return props_.corner_depth; }
+  int16_t CornerDepth() const { return props_.CornerDepth; }
   void SetCornerDepth(int16_t pixels);
 
   // The surface, for reading back what was painted.

@@ -8,7 +8,7 @@ namespace Widgets {
 
 namespace {
 
-constexpr int16_t kLeftButton = 1;
+using Forms::kLeftButton;
 constexpr int16_t kEnter = 13, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr double kMinimumTwips = 100;
 
@@ -22,7 +22,7 @@ Forms::FontDesc DesignFont() {
 }
 
 void XPButtonCore::Initialize() {
-  paint_suppressed_ = true;
+  paintSuppressed_ = true;
   SetFont(DesignFont());
 }
 
@@ -30,51 +30,51 @@ void XPButtonCore::SetCaption(const std::wstring& caption) {
   caption_ = caption;
   port_.NameWindow(caption_);
   site_.SetAccessKey(AccessKeyOf(caption_));
-  Redraw(visual_state_);
-  site_.PropertyChanged(kCaption);
+  Redraw(visualState_);
+  site_.SignalChange(kCaption);
 }
 
 void XPButtonCore::SetEnabled(bool enabled) {
   enabled_ = enabled;
   port_.EnableWindow(enabled);
-  paint_suppressed_ = false;
-  if (is_mouse_over_ && enabled) {
+  paintSuppressed_ = false;
+  if (isMouseOver_ && enabled) {
     Redraw(kHot);
-  } else if (is_default_ && enabled) {
+  } else if (isDefault_ && enabled) {
     Redraw(kFocused);
   } else {
     ShowUnlessShown(enabled ? kNormal : kDisabled);
   }
-  site_.PropertyChanged(kEnabled);
+  site_.SignalChange(kEnabled);
 }
 
 void XPButtonCore::SetForeColor(uint32_t colour) {
-  fore_color_ = colour;
-  Redraw(visual_state_);
-  site_.PropertyChanged(kForeColor);
+  foreColor_ = colour;
+  Redraw(visualState_);
+  site_.SignalChange(kForeColor);
 }
 
 void XPButtonCore::SetFont(const Forms::FontDesc& font) {
   font_ = font;
   port_.ApplyFont(font_);
-  Redraw(visual_state_);
-  site_.PropertyChanged(kFont);
+  Redraw(visualState_);
+  site_.SignalChange(kFont);
 }
 
 void XPButtonCore::SetFocusRect(bool value) {
-  focus_rect_ = value;
-  if (has_focus_) Redraw(visual_state_);
-  site_.PropertyChanged(kFocusRect);
+  focusRect_ = value;
+  if (hasFocus_) Redraw(visualState_);
+  site_.SignalChange(kFocusRect);
 }
 
 void XPButtonCore::Redraw(int state) {
-  if (paint_suppressed_) return;
-  visual_state_ = state;
+  if (paintSuppressed_) return;
+  visualState_ = state;
   port_.PaintBody(state);
   // A repaint asked for while the caption is drawn is dropped.
-  paint_suppressed_ = true;
-  port_.PaintCaption(has_focus_ && focus_rect_ && (state == kFocused || state == kHot || state == kPressed));
-  paint_suppressed_ = false;
+  paintSuppressed_ = true;
+  port_.PaintCaption(hasFocus_ && focusRect_ && (state == kFocused || state == kHot || state == kPressed));
+  paintSuppressed_ = false;
 }
 
 void XPButtonCore::InitProperties() {
@@ -91,49 +91,49 @@ void XPButtonCore::InitProperties() {
 }
 
 void XPButtonCore::ReadProperties(const Forms::PropertyBag& bag) {
-  parent_window_ = site_.Form().window;
+  parentWindow_ = site_.Form().window;
   SetCaption(bag.Read<std::wstring>(kCaption, kDefaultCaption));
   SetForeColor(static_cast<uint32_t>(bag.Read<int32_t>(kForeColor, 0)));
   SetFont(bag.Read<Forms::FontDesc>(kFont, font_));
   SetFocusRect(bag.Read<bool>(kFocusRect, true));
   SetEnabled(bag.Read<bool>(kEnabled, true));
-  if (site_.ambient().user_mode && !watching_) {
-    port_.StartWatching(parent_window_, site_.Form().is_mdi_child);
+  if (site_.ambient().UserMode && !watching_) {
+    port_.StartWatching(parentWindow_, site_.Form().isMdiChild);
     watching_ = true;
   }
-  paint_suppressed_ = false;
-  Redraw(visual_state_);
+  paintSuppressed_ = false;
+  Redraw(visualState_);
 }
 
 void XPButtonCore::WriteProperties(Forms::PropertyBag& bag) const {
   bag.Write(kCaption, caption_, std::wstring(kDefaultCaption));
   bag.Write(kEnabled, enabled_, true);
-  bag.Write(kForeColor, static_cast<int32_t>(fore_color_), int32_t{0});
+  bag.Write(kForeColor, static_cast<int32_t>(foreColor_), int32_t{0});
   bag.Write(kFont, font_, std::wstring(L"Verdana"));
-  bag.Write(kFocusRect, focus_rect_, true);
+  bag.Write(kFocusRect, focusRect_, true);
 }
 
 void XPButtonCore::Resize() {
   // Held at 100 twips or more each way. The enlargement resizes the window
   // again; painting resumes at once unless it was already held back.
-  const bool was_suppressed = paint_suppressed_;
+  const bool wasSuppressed = paintSuppressed_;
   const double tpp = port_.TwipsPerPixel();
   int width = port_.WidthPixels(), height = port_.HeightPixels();
   const int minimum = static_cast<int>(Ondrel_B::RoundHalfEven(kMinimumTwips / tpp));
   if (height * tpp < kMinimumTwips || width * tpp < kMinimumTwips) {
-    paint_suppressed_ = true;
+    paintSuppressed_ = true;
     if (height * tpp < kMinimumTwips) height = minimum;
     if (width * tpp < kMinimumTwips) width = minimum;
     port_.SetSizePixels(width, height);
-    paint_suppressed_ = was_suppressed;
+    paintSuppressed_ = wasSuppressed;
   }
-  if (!paint_suppressed_) Redraw(visual_state_);
+  if (!paintSuppressed_) Redraw(visualState_);
 }
 
 void XPButtonCore::AmbientChanged(const std::wstring& name) {
-  is_default_ = site_.ambient().display_as_default;
-  if (enabled_ && !is_mouse_over_ && name == Forms::kAmbientDisplayAsDefault) {
-    if (is_default_) {
+  isDefault_ = site_.ambient().DisplayAsDefault;
+  if (enabled_ && !isMouseOver_ && name == Forms::kAmbientDisplayAsDefault) {
+    if (isDefault_) {
       Redraw(kFocused);
     } else {
       ShowUnlessShown(kNormal);
@@ -142,22 +142,22 @@ void XPButtonCore::AmbientChanged(const std::wstring& name) {
 }
 
 void XPButtonCore::GotFocus() {
-  has_focus_ = true;
-  if (is_mouse_over_) {
-    if (visual_state_ != kHot && visual_state_ != kPressed) Redraw(kHot);
-  } else if (!is_pressed_) {
+  hasFocus_ = true;
+  if (isMouseOver_) {
+    if (visualState_ != kHot && visualState_ != kPressed) Redraw(kHot);
+  } else if (!isPressed_) {
     Redraw(kFocused);
   }
 }
 
 void XPButtonCore::LostFocus() {
-  has_focus_ = is_pressed_ = is_space_down_ = false;
+  hasFocus_ = isPressed_ = isSpaceDown_ = false;
   if (!enabled_) return;
-  if (!is_parent_active_) {
+  if (!isParentActive_) {
     ShowUnlessShown(kNormal);
-  } else if (is_mouse_over_) {
+  } else if (isMouseOver_) {
     ShowUnlessShown(kHot);
-  } else if (is_default_) {
+  } else if (isDefault_) {
     Redraw(kFocused);
   } else {
     ShowUnlessShown(kNormal);
@@ -165,19 +165,19 @@ void XPButtonCore::LostFocus() {
 }
 
 void XPButtonCore::MouseDown(int16_t button, int16_t, float, float) {
-  last_mouse_button_ = button;
+  lastMouseButton_ = button;
   if (button != kLeftButton) return;
-  has_focus_ = is_pressed_ = is_mouse_down_ = true;
+  hasFocus_ = isPressed_ = isMouseDown_ = true;
   ShowUnlessShown(kPressed);
 }
 
 void XPButtonCore::MouseMove(int16_t button, int16_t shift, float x, float y) {
-  is_mouse_over_ = x >= 0 && x <= port_.WidthPixels() && y >= 0 && y <= port_.HeightPixels();
-  if (is_mouse_over_) port_.RequestLeaveNotification();
-  if (!is_parent_active_ || is_space_down_) return;
-  if (is_mouse_over_) {
-    ShowUnlessShown(is_pressed_ ? kPressed : kHot);
-  } else if (has_focus_) {
+  isMouseOver_ = x >= 0 && x <= port_.WidthPixels() && y >= 0 && y <= port_.HeightPixels();
+  if (isMouseOver_) port_.RequestLeaveNotification();
+  if (!isParentActive_ || isSpaceDown_) return;
+  if (isMouseOver_) {
+    ShowUnlessShown(isPressed_ ? kPressed : kHot);
+  } else if (hasFocus_) {
     ShowUnlessShown(kFocused);
   } else {
     ShowUnlessShown(kNormal);
@@ -187,20 +187,20 @@ void XPButtonCore::MouseMove(int16_t button, int16_t shift, float x, float y) {
 
 void XPButtonCore::MouseUp(int16_t button, int16_t, float, float) {
   if (button != kLeftButton) return;
-  if (is_parent_active_) {
-    if (is_mouse_over_) {
+  if (isParentActive_) {
+    if (isMouseOver_) {
       ShowUnlessShown(kHot);
-    } else if (has_focus_) {
+    } else if (hasFocus_) {
       Redraw(kFocused);
     }
-    if (is_mouse_over_ && has_focus_ && is_pressed_) port_.RaiseClick();
+    if (isMouseOver_ && hasFocus_ && isPressed_) port_.RaiseClick();
   }
-  is_pressed_ = false;
-  is_mouse_down_ = false;
+  isPressed_ = false;
+  isMouseDown_ = false;
 }
 
 void XPButtonCore::DblClick() {
-  if (last_mouse_button_ != kLeftButton) return;
+  if (lastMouseButton_ != kLeftButton) return;
   Redraw(kPressed);
   port_.RaiseDblClick();
 }
@@ -211,8 +211,8 @@ void XPButtonCore::KeyDown(int16_t key, int16_t) {
       port_.RaiseClick();
       break;
     case kSpace:
-      if (!is_mouse_down_) {
-        is_space_down_ = is_pressed_ = true;
+      if (!isMouseDown_) {
+        isSpaceDown_ = isPressed_ = true;
         ShowUnlessShown(kPressed);
       }
       break;
@@ -230,21 +230,21 @@ void XPButtonCore::KeyDown(int16_t key, int16_t) {
 }
 
 void XPButtonCore::KeyUp(int16_t key, int16_t) {
-  if (key != kSpace || is_mouse_down_) return;
-  if (is_mouse_over_) {
+  if (key != kSpace || isMouseDown_) return;
+  if (isMouseOver_) {
     ShowUnlessShown(kHot);
   } else {
     Redraw(kFocused);
   }
-  if (is_pressed_) port_.RaiseClick();
-  is_space_down_ = is_pressed_ = false;
+  if (isPressed_) port_.RaiseClick();
+  isSpaceDown_ = isPressed_ = false;
 }
 
 void XPButtonCore::AccessKeyPress(wchar_t) {
   if (!enabled_) return;
-  if (is_space_down_) {
-    is_space_down_ = is_pressed_ = false;
-    if (is_mouse_over_) {
+  if (isSpaceDown_) {
+    isSpaceDown_ = isPressed_ = false;
+    if (isMouseOver_) {
       ShowUnlessShown(kHot);
     } else {
       Redraw(kFocused);
@@ -263,13 +263,13 @@ void XPButtonCore::Terminate() {
 }
 
 void XPButtonCore::MouseLeft() {
-  is_mouse_over_ = false;
-  if (is_space_down_ || visual_state_ == kDisabled) return;
-  if (!has_focus_ && !is_default_) {
+  isMouseOver_ = false;
+  if (isSpaceDown_ || visualState_ == kDisabled) return;
+  if (!hasFocus_ && !isDefault_) {
     ShowUnlessShown(kNormal);
-  } else if (visual_state_ == kPressed) {
-    Redraw(is_pressed_ ? kFocused : kNormal);
-  } else if (visual_state_ != kFocused && is_parent_active_) {
+  } else if (visualState_ == kPressed) {
+    Redraw(isPressed_ ? kFocused : kNormal);
+  } else if (visualState_ != kFocused && isParentActive_) {
     Redraw(kFocused);
   }
 }
@@ -277,16 +277,16 @@ void XPButtonCore::MouseLeft() {
 void XPButtonCore::ParentActivation(bool active) {
   int32_t state = active ? 1 : 0;
   if (active) {
-    is_parent_active_ = true;
+    isParentActive_ = true;
     if (enabled_) {
-      if (is_mouse_over_) {
+      if (isMouseOver_) {
         ShowUnlessShown(kHot);
-      } else if (has_focus_ || is_default_) {
+      } else if (hasFocus_ || isDefault_) {
         Redraw(kFocused);
       }
     }
   } else {
-    is_parent_active_ = is_pressed_ = is_mouse_down_ = is_space_down_ = false;
+    isParentActive_ = isPressed_ = isMouseDown_ = isSpaceDown_ = false;
     if (enabled_) ShowUnlessShown(kNormal);
   }
   port_.RaiseFormActivate(state);

@@ -35,8 +35,8 @@ class ButtonPort {
   virtual ~ButtonPort() = default;
   // Border, face, corners and window shape of a state.
   virtual void PaintBody(int state) = 0;
-  // Caption, then the focus rectangle when focus_rect is true.
-  virtual void PaintCaption(bool focus_rect) = 0;
+  // Caption, then the focus rectangle when focusRect is true.
+  virtual void PaintCaption(bool focusRect) = 0;
   // The caption as the window's text, which screen readers announce.
   virtual void NameWindow(const std::wstring& caption) = 0;
   virtual void ApplyFont(const Forms::FontDesc& font) = 0;
@@ -46,7 +46,7 @@ class ButtonPort {
   virtual void SetSizePixels(int width, int height) = 0;
   virtual double TwipsPerPixel() const = 0;
   virtual void RequestLeaveNotification() = 0;
-  virtual void StartWatching(Forms::WindowHandle parent, bool parent_is_mdi_child) = 0;
+  virtual void StartWatching(Forms::WindowHandle parent, bool parentIsMdiChild) = 0;
   virtual void StopWatching() = 0;
   virtual void SendKeys(const wchar_t* keys) = 0;  // "{TAB}" or "+{TAB}"
   virtual void DoEvents() = 0;
@@ -70,11 +70,11 @@ class XPButtonCore : public Forms::WidgetEvents {
   void SetCaption(const std::wstring& caption);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  uint32_t ForeColor() const { return fore_color_; }
+  uint32_t ForeColor() const { return foreColor_; }
   void SetForeColor(uint32_t colour);
   const Forms::FontDesc& Font() const { return font_; }
   void SetFont(const Forms::FontDesc& font);
-  bool FocusRect() const { return focus_rect_; }
+  bool FocusRect() const { return focusRect_; }
   void SetFocusRect(bool value);
 
   // Painting: nothing while suppressed, else records and draws the state.
@@ -102,19 +102,19 @@ class XPButtonCore : public Forms::WidgetEvents {
   void ParentActivation(bool active);
 
   // Internal state, read by the painter and the tests.
-  int VisualState() const { return visual_state_; }
-  bool PaintSuppressed() const { return paint_suppressed_; }
-  void SetPaintSuppressed(bool value) { paint_suppressed_ = value; }
-  bool HasFocus() const { return has_focus_; }
-  bool IsPressed() const { return is_pressed_; }
-  bool IsMouseOver() const { return is_mouse_over_; }
-  bool IsParentActive() const { return is_parent_active_; }
-  bool IsSpaceDown() const { return is_space_down_; }
-  bool IsDefault() const { return is_default_; }
+  int VisualState() const { return visualState_; }
+  bool PaintSuppressed() const { return paintSuppressed_; }
+  void SetPaintSuppressed(bool value) { paintSuppressed_ = value; }
+  bool HasFocus() const { return hasFocus_; }
+  bool IsPressed() const { return isPressed_; }
+  bool IsMouseOver() const { return isMouseOver_; }
+  bool IsParentActive() const { return isParentActive_; }
+  bool IsSpaceDown() const { return isSpaceDown_; }
+  bool IsDefault() const { return isDefault_; }
 
  private:
   void ShowUnlessShown(int state) {
-    if (visual_state_ != state) Redraw(state);
+    if (visualState_ != state) Redraw(state);
   }
 
   Forms::WidgetSite& site_;
@@ -122,21 +122,21 @@ class XPButtonCore : public Forms::WidgetEvents {
 
   std::wstring caption_;
   bool enabled_ = false;
-  uint32_t fore_color_ = 0;
+  uint32_t foreColor_ = 0;
   Forms::FontDesc font_;
-  bool focus_rect_ = false;
+  bool focusRect_ = false;
 
-  int visual_state_ = 0;
-  bool paint_suppressed_ = true;  // until Enabled is first set
-  bool is_pressed_ = false;
-  bool has_focus_ = false;
-  bool is_mouse_over_ = false;
-  bool is_parent_active_ = false;
-  bool is_space_down_ = false;
-  bool is_mouse_down_ = false;
-  bool is_default_ = false;
-  int16_t last_mouse_button_ = 0;
-  Forms::WindowHandle parent_window_ = nullptr;
+  int visualState_ = 0;
+  bool paintSuppressed_ = true;  // until Enabled is first set
+  bool isPressed_ = false;
+  bool hasFocus_ = false;
+  bool isMouseOver_ = false;
+  bool isParentActive_ = false;
+  bool isSpaceDown_ = false;
+  bool isMouseDown_ = false;
+  bool isDefault_ = false;
+  int16_t lastMouseButton_ = 0;
+  Forms::WindowHandle parentWindow_ = nullptr;
   bool watching_ = false;
 };
 

@@ -13,7 +13,7 @@ std::vector<ScreenPicture> PicturesOf(const std::vector<DeskMonitor>& monitors, 
   for (size_t i = 0; i < monitors.size(); ++i) {
     const MonitorRect& a = monitors[i].area;
     if (a.width > kMaxSnapshotSide || a.height > kMaxSnapshotSide) continue;
-    const Desk::Dib dib(a.width, a.height, Desk::Dib::Rows::Bgr24BottomUp);
+    const Desk::Dib dib(a.width, a.height, Desk::DibRows::Bgr24BottomUp);
     if (!dib.rows()) continue;
     rule.Draw(dib.dc(), dib.rows(), a);
     GdiFlush();

@@ -34,7 +34,7 @@ std::vector<FurtherMonitor> ReadFurtherMonitors() {
   for (size_t n = 1; n <= kMaxFurtherMonitors; ++n) {
     char value[64] = {};
     const DWORD length =
-        GetPrivateProfileStringA(kMonitorsSection, MonitorKey(n).c_str(), "", value, sizeof value, kSettingsFile);
+        GetPrivateProfileStringA(kMonitorsSection, Desk::MonitorKey<char>(n).c_str(), "", value, sizeof value, kSettingsFile);
     // A value cut to the buffer is not the one written.
     if (length == 0 || length >= sizeof value - 1) continue;
     const std::optional<MonitorRect> area = ParseMonitorRect(std::string_view(value, length));

@@ -1,24 +1,6 @@
 #include "renderer/app/view_win32.h"
 
-namespace {
-
-// BeginPaint's DC for the length of one WM_PAINT.
-class Painting {
- public:
-  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
-  ~Painting() { EndPaint(window_, &ps_); }
-  Painting(const Painting&) = delete;
-  Painting& operator=(const Painting&) = delete;
-  HDC dc() const { return dc_; }
-  const RECT& area() const { return ps_.rcPaint; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT ps_{};
-  HDC dc_;
-};
-
-}  // namespace
+#include "desk/system/gdi_win32.h"
 
 void SetUpView(View& view, HWND window) {
   view.window = window;
@@ -42,6 +24,6 @@ void ReleaseView(View& view) {
 }
 
 void PaintBlack(HWND window) {
-  const Painting painting(window);
-  if (painting.dc()) FillRect(painting.dc(), &painting.area(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const Desk::PaintDc painting(window);
+  if (painting.get()) FillRect(painting.get(), &painting.area(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }

@@ -32,7 +32,7 @@ void SetUpView(View& view, HWND window);
 
 // Makes the view's context current. A context that refuses is given up:
 // the view is painted black from then on. False for a view without one.
-bool MakeViewCurrent(View& view);
+[[nodiscard]] bool MakeViewCurrent(View& view);
 
 // Releases the picture in its own context, then the context.
 void ReleaseView(View& view);

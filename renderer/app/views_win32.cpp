@@ -39,7 +39,7 @@ View* OpenFurtherView(size_t number, const MonitorRect& area, int show) {
 void OpenFurtherViews() {
   for (const FurtherMonitor& f : ReadFurtherMonitors()) {
     View* view = OpenFurtherView(f.number, f.area, SW_SHOW);
-    if (view) PrepareView(*view, MonitorSnapshotPath(f.number).c_str());
+    if (view) PrepareView(*view, Desk::MonitorSnapshotFile<char>(f.number).c_str());
   }
 }
 

@@ -7,7 +7,7 @@
 // colour depth, reports the choice through DebugPrint and sets it. False
 // when the driver offers no such format or refuses to set it: a display
 // without OpenGL.
-bool SetupPixelFormat(HDC dc);
+[[nodiscard]] bool SetupPixelFormat(HDC dc);
 
 // Owns one WGL context; deleting it first makes no context current.
 class GlContext {
@@ -19,7 +19,7 @@ class GlContext {
 
   // Creates a context on dc and makes it current. False, holding none, when
   // the driver refuses either or the context names no GL version.
-  bool Create(HDC dc);
+  [[nodiscard]] bool Create(HDC dc);
   bool held() const { return rc_ != nullptr; }
   // False when none is held or it cannot be made current; cheap when it is
   // current already.

@@ -28,9 +28,7 @@ void BeginPass(const PassState& s, const Texture& snapshot) {
   glColor4fv(s.colour);
 }
 
-// One facet's corners into the open GL_TRIANGLES batch. A facet is drawn
-// where its corners are: nothing in this system gives a facet an offset or a
-// turn (the mirror test, too, reads corner + offset alone).
+// One facet's corners into the open GL_TRIANGLES batch.
 void DrawFacet(const Facet& f) {
   for (int i = 0; i < 3; ++i) {
     glTexCoord2f(f.s[i], f.t[i]);

@@ -25,11 +25,10 @@ void NewTextureName(Texture& tex) {
 
 }  // namespace
 
-bool PrepareTexture(Texture& tex, const char* fileName) {
+void PrepareTexture(Texture& tex, const char* fileName) {
   std::strncpy(tex.fileName, fileName, sizeof tex.fileName - 1);
   tex.fileName[sizeof tex.fileName - 1] = '\0';
   NewTextureName(tex);
-  return true;
 }
 
 void ReleaseTexture(Texture& tex) {

@@ -19,7 +19,7 @@ struct Texture {
 
 // Releases any held name, stores the file name, creates a fresh name with
 // repeat wrap and linear / mipmap-nearest filters and leaves it bound.
-bool PrepareTexture(Texture& tex, const char* fileName);
+void PrepareTexture(Texture& tex, const char* fileName);
 
 // Deletes the held name, if any.
 void ReleaseTexture(Texture& tex);
@@ -29,7 +29,7 @@ void BindTexture(const Texture& tex);
 // Prepares the texture, then reads the snapshot at path into it with all its
 // mipmap levels. False (texture left without an image) when the file cannot
 // be read, is not a picture the reader takes, or GL refuses it.
-bool LoadBitmapTexture(Texture& tex, const char* path);
+[[nodiscard]] bool LoadBitmapTexture(Texture& tex, const char* path);
 
 // The largest texture side the current context takes (GL_MAX_TEXTURE_SIZE;
 // 1024 on Windows' own software OpenGL).
@@ -39,4 +39,4 @@ int32_t MaxTextureSide();
 // maxSide scaled down to the largest power of two within it first, so that
 // GL is never handed more than it takes. False, with a fresh name without
 // an image bound, when the picture cannot be scaled or GL refuses it.
-bool UploadSnapshot(Texture& tex, const SnapshotImage& image, int32_t maxSide);
+[[nodiscard]] bool UploadSnapshot(Texture& tex, const SnapshotImage& image, int32_t maxSide);

@@ -25,7 +25,9 @@ void InitViewState(int32_t clientWidth, int32_t clientHeight) {
 
 void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
   InitViewState(clientWidth, clientHeight);
-  LoadBitmapTexture(picture, snapshotPath);
+  // NOTE: a snapshot that cannot be loaded leaves the sheet plain white, as
+  // the system draws it: there is nothing else to do.
+  static_cast<void>(LoadBitmapTexture(picture, snapshotPath));
   glEnable(GL_TEXTURE_2D);
   BindTexture(picture);
 }
@@ -39,8 +41,7 @@ bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeig
   return loaded;
 }
 
-bool InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
+void InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath) {
   InitSceneView(picture, clientWidth, clientHeight, snapshotPath);
   PlaceScene(scene);
-  return true;
 }

@@ -12,10 +12,10 @@
 void InitSceneView(Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);
 
 // The same with a picture already in memory. False when GL refuses it.
-bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeight, const SnapshotImage& image);
+[[nodiscard]] bool InitSceneViewWith(Texture& picture, int32_t clientWidth, int32_t clientHeight, const SnapshotImage& image);
 
 // The projection for a client size, leaving the modelview matrix current.
 void SetProjection(int32_t clientWidth, int32_t clientHeight);
 
-// A single window's start: InitSceneView, then PlaceScene. Always true.
-bool InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);
+// A single window's start: InitSceneView, then PlaceScene.
+void InitScene(Scene& scene, Texture& picture, int32_t clientWidth, int32_t clientHeight, const char* snapshotPath);

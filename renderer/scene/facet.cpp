@@ -19,8 +19,6 @@ Facet MakeFacet(Vec4 p0, Vec4 p1, Vec4 p2, TexCoord a, TexCoord b, TexCoord c) {
   f.corner[1] = p1;
   f.corner[2] = p2;
   f.normal = NormalizedOrKept(Cross(p2 - p1, p2 - p0));
-  f.offset = Vec4{0, 0, 0, 1};
-  f.velocity = Vec4{0, 0, 0, 1};
   f.s[0] = a.s;
   f.t[0] = a.t;
   f.s[1] = b.s;

@@ -8,16 +8,8 @@
 #include "renderer/scene/vec4.h"
 
 struct Facet {
-  Vec4 corner[3];         // relative to offset
+  Vec4 corner[3];         // where it is drawn, in world space
   Vec4 normal;            // (c2 - c1) x (c2 - c0), unit length when it has one
-  Vec4 offset;            // translation applied when drawn
-  Vec4 previousOffset;    // motion state, carried along untouched
-  float angleX = 0;       // degrees, applied when drawn
-  float angleY = 0;       // degrees
-  float turnRateX = 0;    // motion state
-  float turnRateY = 0;    // motion state
-  Vec4 velocity;          // motion state
-  Vec4 spare;             // copied with the record, never read
   float s[3] = {0, 0, 0}; // texture s of corners 0..2
   float t[3] = {0, 0, 0}; // texture t of corners 0..2
 };

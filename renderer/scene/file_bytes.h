@@ -9,4 +9,4 @@ inline constexpr uint64_t kMaxFileBytes = uint64_t{1} << 30;
 
 // False when the file cannot be opened or read in full, is larger than
 // kMaxFileBytes, or its bytes cannot be allocated.
-bool ReadFileBytes(const char* path, std::vector<uint8_t>& out);
+[[nodiscard]] bool ReadFileBytes(const char* path, std::vector<uint8_t>& out);

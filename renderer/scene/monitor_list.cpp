@@ -1,6 +1,5 @@
 #include "renderer/scene/monitor_list.h"
 
-#include "renderer/scene/names.h"
 #include "renderer/scene/snapshot.h"
 
 namespace {
@@ -50,7 +49,3 @@ std::optional<MonitorRect> ParseMonitorRect(std::string_view text) {
   return MonitorRect{static_cast<int32_t>(v[0]), static_cast<int32_t>(v[1]), static_cast<int32_t>(v[2]),
                      static_cast<int32_t>(v[3])};
 }
-
-std::string MonitorKey(size_t n) { return kMonitorKeyPrefix + std::to_string(n); }
-
-std::string MonitorSnapshotPath(size_t n) { return kMonitorSnapshotPrefix + std::to_string(n) + ".alo"; }

@@ -1,7 +1,6 @@
-// The monitors the host lists beyond the primary: section "Monitors" of the
-// settings file, key "Monitor<n>" = "left,top,width,height" in physical
-// pixels of the virtual screen (the primary's corner at (0, 0)), and the
-// monitor's picture in "C:\q_dorn_temp\Ondrel<n>.alo". Portable.
+// The monitors the host lists beyond the primary (desk/layout/work_files.h
+// names them), read: "left,top,width,height" in physical pixels of the
+// virtual screen, the primary's corner at (0, 0). Portable.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +10,10 @@
 #include <string_view>
 
 #include "desk/layout/monitor.h"
+#include "desk/layout/work_files.h"
 
+using Desk::kMaxFurtherMonitors;
 using Desk::MonitorRect;
-
-// Keys "Monitor1" to "Monitor15" are read; any beyond are not.
-inline constexpr size_t kMaxFurtherMonitors = 15;
 
 // Largest coordinate a window may have on either axis, its far edge too.
 inline constexpr int32_t kMaxScreenCoordinate = 32767;
@@ -24,7 +22,4 @@ inline constexpr int32_t kMaxScreenCoordinate = 32767;
 // blanks allowed around each. Nothing for any other text, and for a
 // rectangle no monitor can have: a side below 1 or above kMaxSnapshotSide,
 // an edge beyond +-kMaxScreenCoordinate.
-std::optional<MonitorRect> ParseMonitorRect(std::string_view text);
-
-std::string MonitorKey(size_t n);
-std::string MonitorSnapshotPath(size_t n);
+[[nodiscard]] std::optional<MonitorRect> ParseMonitorRect(std::string_view text);

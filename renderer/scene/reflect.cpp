@@ -14,7 +14,7 @@ bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
   const Vec4 q = PlanePoint(r);
   Vec4 w[3];
   for (int i = 0; i < 3; ++i) {
-    w[i] = f.corner[i] + f.offset;
+    w[i] = f.corner[i];
     if (Dot(w[i] - q, n) < 0) return false;
   }
   if (!EyeSeesMirror(r, eye)) return false;
@@ -25,7 +25,6 @@ bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out) {
     if (Dot(m - q, n) >= 0) return false;  // the corner lies in the plane
     out.corner[i] = m;
   }
-  out.offset = Vec4{0, 0, 0, 1};
   return true;
 }
 

@@ -11,9 +11,9 @@ bool EyeSeesMirror(const Reflector& r, Vec4 eye);
 
 // True when the facet lies wholly on or in front of the reflector's plane,
 // the eye sees the mirror and no corner lies in the plane; out then holds the
-// mirrored facet (offset cleared, texture kept). Takes the reflector's normal
+// mirrored facet (texture kept). Takes the reflector's normal
 // as it stands: the frame derives it once after turning the panel.
-bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out);
+[[nodiscard]] bool MirrorFacet(const Reflector& r, Vec4 eye, const Facet& f, Facet& out);
 
 // MirrorFacet after deriving the reflector's normal again from its corners.
-bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out);
+[[nodiscard]] bool ReflectFacet(Reflector& r, Vec4 eye, const Facet& f, Facet& out);

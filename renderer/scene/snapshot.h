@@ -20,4 +20,4 @@ inline constexpr int32_t kMaxSnapshotSide = 16384;
 
 // Parses the file's bytes. False, with nothing read past size, for anything
 // that is not such a picture or that claims more than the bytes hold.
-bool DecodeSnapshot(const uint8_t* data, std::size_t size, SnapshotImage& out);
+[[nodiscard]] bool DecodeSnapshot(const uint8_t* data, std::size_t size, SnapshotImage& out);

@@ -61,7 +61,7 @@ struct Gallery {
     return *sites.back();
   }
   ccXPButton& NewButton(const wchar_t* name, HWND container, RECT bounds, const std::wstring& caption) {
-    buttons.push_back(std::make_unique<ccXPButton>(NewSite(name), container, bounds));
+    buttons.push_back(std::make_unique<ccXPButton>(NewSite(name), container, bounds, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)));
     buttons.back()->ReadProperties(ButtonBag(caption));
     controls.Add(buttons.back().get());
     return *buttons.back();

@@ -1,5 +1,6 @@
 #include "host/base/paths.h"
 #include "host/base/rounding.h"
+#include "host/base/ui_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,18 @@ TEST(Base, RoundsHalvesToEven) {
       {2.4999, 2}, {2.5001, 3}, {7.0, 7}, {-7.6, -8},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(Ondrel_B::RoundHalfEven(in), out) << in;
+}
+
+// A language whose table lacks a text would show nothing there.
+TEST(Base, EveryLanguageHasEveryText) {
+  for (int l = 0; l < static_cast<int>(Ondrel_B::Language::Count); ++l) {
+    const Ondrel_B::UiTexts& t = Ondrel_B::TextsFor(static_cast<Ondrel_B::Language>(l));
+    const wchar_t* texts[] = {t.musicHeading, t.sources[0], t.sources[1], t.sources[2], t.repeatTrack,
+                              t.chooseFile, t.set, t.cancel, t.homePageLink, t.credit, t.checkAction,
+                              t.jumpAction, t.pressAction, t.altShortcut, t.chooserTitle, t.chooserFilter,
+                              t.missingRenderer};
+    for (const wchar_t* text : texts) EXPECT_TRUE(text && *text) << "language " << l;
+  }
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ TEST(ButtonGradient, FaceOfA113By33ButtonRowByRow) {
 
 TEST(ButtonGradient, FocusedRimRow17) {
   const ButtonColours& c = ButtonColoursOf(kFocused);
-  EXPECT_EQ(Row(3, 31, c.rim_top, c.rim_bottom, 17), 0xEFC0A4u);
-  EXPECT_EQ(Row(3, 31, c.rim_top, c.rim_bottom, 3), c.rim_top);
-  EXPECT_EQ(Row(3, 31, c.rim_top, c.rim_bottom, 31), c.rim_bottom);
+  EXPECT_EQ(Row(3, 31, c.rimTop, c.rimBottom, 17), 0xEFC0A4u);
+  EXPECT_EQ(Row(3, 31, c.rimTop, c.rimBottom, 3), c.rimTop);
+  EXPECT_EQ(Row(3, 31, c.rimTop, c.rimBottom, 31), c.rimBottom);
 }
 
 TEST(ButtonAccessKey, TakesTheLetterAfterASingleAmpersand) {

@@ -40,7 +40,7 @@ TEST(FrameGradientStep, StaysInRangeForStoredOutOfRangeValues) {
 
 TEST(FrameBag, StoresOnlyWhatDiffersFromTheDefaults) {
   FrameProperties dialog = NewFrameProperties(kDialogGrey);
-  dialog.shadow_depth = 7;
+  dialog.ShadowDepth = 7;
   Forms::PropertyBag bag;
   WriteFrameProperties(bag, dialog, kDialogGrey);
   ASSERT_EQ(bag.size(), 1u);
@@ -51,32 +51,32 @@ TEST(FrameBag, StoresOnlyWhatDiffersFromTheDefaults) {
   WriteFrameProperties(full, all, kDialogGrey);
   EXPECT_EQ(full.size(), 9u);
   const FrameProperties back = ReadFrameProperties(full, kDialogGrey);
-  EXPECT_EQ(back.frame_style, 0);
-  EXPECT_EQ(back.shadow_opacity, 80);
-  EXPECT_FALSE(back.show_shadow);
-  EXPECT_EQ(back.shadow_depth, 12);
-  EXPECT_EQ(back.fill_colour, 0x112233u);
-  EXPECT_EQ(back.back_colour, 0x445566u);
-  EXPECT_EQ(back.back_colour_is, 1);
-  EXPECT_EQ(back.border_colour, 0x778899u);
-  EXPECT_EQ(back.corner_depth, 20);
+  EXPECT_EQ(back.FrameStyle, 0);
+  EXPECT_EQ(back.ShadowOpacity, 80);
+  EXPECT_FALSE(back.ShowShadow);
+  EXPECT_EQ(back.ShadowDepth, 12);
+  EXPECT_EQ(back.FillColour, 0x112233u);
+  EXPECT_EQ(back.BackColour, 0x445566u);
+  EXPECT_EQ(back.BackColourIs, 1);
+  EXPECT_EQ(back.BorderColour, 0x778899u);
+  EXPECT_EQ(back.CornerDepth, 20);
 }
 
 TEST(FrameBag, ReadsWithoutTheSetTimeChecksAndDefaultsToTheAmbient) {
   Forms::PropertyBag bag;
   bag.Write(L"ShadowDepth", int16_t{60}, int16_t{5});
   const FrameProperties p = ReadFrameProperties(bag, 0x00FF00);
-  EXPECT_EQ(p.shadow_depth, 60);
-  EXPECT_EQ(p.fill_colour, 0x00FF00u);
-  EXPECT_EQ(p.back_colour, 0x00FF00u);
-  EXPECT_EQ(p.frame_style, 1);
+  EXPECT_EQ(p.ShadowDepth, 60);
+  EXPECT_EQ(p.FillColour, 0x00FF00u);
+  EXPECT_EQ(p.BackColour, 0x00FF00u);
+  EXPECT_EQ(p.FrameStyle, 1);
 }
 
 TEST(FramePlan, DialogFrameOutlinesGrowFromDarkToPale) {
   FrameProperties p = NewFrameProperties(kDialogGrey);
-  p.shadow_depth = 7;
+  p.ShadowDepth = 7;
   const FramePaint plan = PlanFramePaint(p, 501, 173, kDialogGrey);
-  ASSERT_TRUE(plan.draws_shape);
+  ASSERT_TRUE(plan.drawsShape);
   EXPECT_FALSE(plan.rounded);
   EXPECT_FALSE(plan.smooth);
   ASSERT_EQ(plan.shadow.size(), 8u);
@@ -97,23 +97,23 @@ TEST(FramePlan, DialogFrameOutlinesGrowFromDarkToPale) {
 
 TEST(FramePlan, StyleAndShadowChooseWhatIsDrawn) {
   FrameProperties p = NewFrameProperties(kDialogGrey);
-  p.frame_style = 2;
-  EXPECT_FALSE(PlanFramePaint(p, 50, 40, kDialogGrey).draws_shape);
-  p.frame_style = 1;
-  p.show_shadow = false;
+  p.FrameStyle = 2;
+  EXPECT_FALSE(PlanFramePaint(p, 50, 40, kDialogGrey).drawsShape);
+  p.FrameStyle = 1;
+  p.ShowShadow = false;
   const FramePaint flat = PlanFramePaint(p, 50, 40, kDialogGrey);
   EXPECT_TRUE(flat.shadow.empty());
   EXPECT_EQ(flat.frame.right, 50);
   EXPECT_EQ(flat.frame.bottom, 40);
-  p.frame_style = 0;
-  p.show_shadow = true;
+  p.FrameStyle = 0;
+  p.ShowShadow = true;
   EXPECT_TRUE(PlanFramePaint(p, 50, 40, kDialogGrey).smooth);
 }
 
 TEST(FramePlan, StoredDepthBelowOneDrawsNoBand) {
   FrameProperties p = NewFrameProperties(kDialogGrey);
   for (int16_t depth : {int16_t{0}, int16_t{-3}}) {
-    p.shadow_depth = depth;
+    p.ShadowDepth = depth;
     const FramePaint plan = PlanFramePaint(p, 60, 30, kDialogGrey);
     ASSERT_EQ(plan.shadow.size(), 1u);
     EXPECT_EQ(plan.frame.right, 60);
@@ -123,10 +123,10 @@ TEST(FramePlan, StoredDepthBelowOneDrawsNoBand) {
 
 TEST(FramePlan, CoordinatesOutsideSixteenBitsStopAfterTheBackground) {
   FrameProperties p = NewFrameProperties(kDialogGrey);
-  p.shadow_depth = 30000;
+  p.ShadowDepth = 30000;
   const FramePaint plan = PlanFramePaint(p, 100, 100, kDialogGrey);
   EXPECT_FALSE(plan.complete);
-  EXPECT_FALSE(plan.draws_shape);
+  EXPECT_FALSE(plan.drawsShape);
 }
 
 class Image : public PixelSurface {

@@ -64,14 +64,14 @@ TEST_F(Music, OpenAndStopSendTheirCommandsWithoutReplyBuffers) {
 TEST_F(Music, FirstPollWithoutRepeatStartsTheStoppedDisc) {
   CdOpen();
   Mci().sent.clear();
-  CdPoll();
+  CdPoll(shared.BgmRepeat);
   EXPECT_TRUE(shared.KeepPolling);
   EXPECT_EQ(Mci().sent, Then(kPollQueries, {{L"play cdaudio", kReplyCapacity}})) << Print(Mci().sent);
   EXPECT_EQ(Mci().mode, L"playing");
 
   // Once playing, polls only look.
   Mci().sent.clear();
-  CdPoll();
+  CdPoll(shared.BgmRepeat);
   EXPECT_EQ(Mci().sent, kPollQueries) << Print(Mci().sent);
 }
 
@@ -95,7 +95,7 @@ TEST_F(Music, RepeatTrackIsStartedAndJumpedBackTo) {
     shared.BgmRepeat = 3;
     Mci().track = c.track;
     Mci().mode = c.mode;
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_TRUE(shared.KeepPolling) << c.name;
     EXPECT_EQ(Mci().sent, Then(kPollQueries, c.after)) << c.name << "\n" << Print(Mci().sent);
     EXPECT_EQ(Mci().track, 3) << c.name;
@@ -105,16 +105,16 @@ TEST_F(Music, RepeatTrackIsStartedAndJumpedBackTo) {
 
 TEST_F(Music, RepeatTrackSoundsOverAndOver) {
   shared.BgmRepeat = 3;
-  CdPoll();  // stopped: starts track 3
+  CdPoll(shared.BgmRepeat);  // stopped: starts track 3
   ASSERT_EQ(Mci().track, 3);
   for (int turn = 0; turn < 3; ++turn) {
     Mci().track = 4;  // the drive ran on into the next track
     Mci().sent.clear();
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_EQ(Mci().track, 3);
     EXPECT_EQ(Mci().sent.back(), (SentCommand{L"play cdaudio from 03:00:00:00", kReplyCapacity}));
     Mci().sent.clear();
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_EQ(Mci().sent, kPollQueries) << "no new play while on track 3";
   }
 }
@@ -145,7 +145,7 @@ TEST_F(Music, FailingPollClearsKeepPolling) {
     c.script(Mci());
     shared.BgmRepeat = c.repeat;
     shared.KeepPolling = true;
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_FALSE(shared.KeepPolling) << c.name;
     EXPECT_EQ(Mci().sent.size(), c.commandsSent) << c.name << "\n" << Print(Mci().sent);
     EXPECT_EQ(Mci().mode, L"stopped") << c.name << ": nothing may be played";
@@ -157,7 +157,7 @@ TEST_F(Music, PollSetsKeepPollingAgainAndReadsTracksWithBlanks) {
   shared.BgmRepeat = 3;
   Mci().scripted[L"status cdaudio current track"] = {0, L" 3 "};
   Mci().mode = L"playing";
-  CdPoll();
+  CdPoll(shared.BgmRepeat);
   EXPECT_TRUE(shared.KeepPolling);
   EXPECT_EQ(Mci().sent, kPollQueries) << Print(Mci().sent);
 
@@ -165,7 +165,7 @@ TEST_F(Music, PollSetsKeepPollingAgainAndReadsTracksWithBlanks) {
   velnora_test::ResetMci();
   shared.BgmRepeat = 0;
   Mci().scripted[L"status cdaudio current track"] = {0, L"two"};
-  CdPoll();
+  CdPoll(shared.BgmRepeat);
   EXPECT_TRUE(shared.KeepPolling);
   EXPECT_EQ(Mci().mode, L"playing");
 }
@@ -179,7 +179,7 @@ TEST_F(Music, PollComparesOnlyTheFirstSevenCharactersOfTheMode) {
   for (const auto& c : cases) {
     velnora_test::ResetMci();
     Mci().mode = c.mode;
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_EQ(Mci().sent.size() == 4, c.startsPlay) << testing::PrintToString(std::wstring(c.mode));
   }
 }
@@ -188,7 +188,7 @@ TEST_F(Music, RepeatTrackBeyondTheDiscStartsNothingAndKeepsPolling) {
   shared.BgmRepeat = 9;  // the disc has 5
   for (int poll = 0; poll < 2; ++poll) {
     Mci().sent.clear();
-    CdPoll();
+    CdPoll(shared.BgmRepeat);
     EXPECT_TRUE(shared.KeepPolling);
     EXPECT_EQ(Mci().sent, Then(kPollQueries, {{L"status cdaudio position track 9", kReplyCapacity},
                                               {L"play cdaudio from Error:282", kReplyCapacity}}))
@@ -262,9 +262,8 @@ TEST_F(Music, Mp3OpenQuotesThePathAndPlaysOnlyAfterASuccessfulOpen) {
   };
   for (const auto& c : cases) {
     velnora_test::ResetMci();
-    shared.BgmFile = path;
     Mci().scripted[open] = {c.openCode, L""};
-    Mp3Open();
+    Mp3Open(path);
     EXPECT_EQ(Mci().sent, c.expected) << "open answered " << c.openCode << "\n" << Print(Mci().sent);
   }
 }
@@ -280,8 +279,7 @@ TEST_F(Music, PathsWithAQuoteOrAControlCharacterReachNoDevice) {
   };
   for (const std::wstring& path : hostile) {
     velnora_test::ResetMci();
-    shared.BgmFile = path;
-    Mp3Open();
+    Mp3Open(path);
     EXPECT_TRUE(Mci().sent.empty()) << testing::PrintToString(path) << "\n" << Print(Mci().sent);
     EXPECT_FALSE(IsPlayablePath(path)) << testing::PrintToString(path);
     EXPECT_FALSE(PathCommand(L"open ", path, L" type MPEGVideo Alias MP3Play")) << testing::PrintToString(path);
@@ -296,12 +294,11 @@ TEST_F(Music, EveryOtherPathIsQuotedWhole) {
   };
   for (const std::wstring& path : fine) {
     velnora_test::ResetMci();
-    shared.BgmFile = path;
     const std::wstring open = L"open \"" + path + L"\" type MPEGVideo Alias MP3Play";
     EXPECT_TRUE(IsPlayablePath(path)) << testing::PrintToString(path);
     EXPECT_EQ(PathCommand(L"open ", path, L" type MPEGVideo Alias MP3Play"), open);
     Mci().scripted[open] = {0, L""};
-    Mp3Open();
+    Mp3Open(path);
     EXPECT_EQ(Mci().sent, (Sent{{open, 0}, {L"play MP3Play", 0}})) << Print(Mci().sent);
   }
 }

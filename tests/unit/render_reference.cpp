@@ -10,10 +10,6 @@ namespace {
 void Vertex(Vec4 p) { glVertex3f(p.x, p.y, p.z); }
 
 void DrawFacet(const Facet& f) {
-  glPushMatrix();
-  glTranslatef(f.offset.x, f.offset.y, f.offset.z);
-  glRotatef(f.angleY, 0, 1, 0);
-  glRotatef(f.angleX, 1, 0, 0);
   glDisable(GL_CULL_FACE);
   glBegin(GL_TRIANGLES);
   for (int i = 0; i < 3; ++i) {
@@ -22,7 +18,6 @@ void DrawFacet(const Facet& f) {
   }
   glEnd();
   glEnable(GL_CULL_FACE);
-  glPopMatrix();
 }
 
 void DrawReflector(Reflector& r) {

@@ -89,8 +89,8 @@ TEST(Choice, EachSourceEnablesItsOwnControlAndAnUnknownOneNothing) {
   for (const Case& c : cases) {
     const ChoiceLook look = LookOfChoice(c.kind);
     EXPECT_EQ(look.chosen, c.chosen) << c.kind;
-    EXPECT_EQ(look.repeat_enabled, c.repeat) << c.kind;
-    EXPECT_EQ(look.file_enabled, c.file) << c.kind;
+    EXPECT_EQ(look.repeatEnabled, c.repeat) << c.kind;
+    EXPECT_EQ(look.fileEnabled, c.file) << c.kind;
   }
 }
 
@@ -113,12 +113,12 @@ std::optional<std::string> FakeCp932(std::wstring_view text) {
 TEST(MusicPath, KeepsWhatTheSettingsFileSpellsElseTheShortFormElseNothing) {
   const std::wstring japanese = L"C:\\音楽\\夜の 曲.mp3";
   const std::wstring accented = L"C:\\Music\\été.mp3";
-  const std::wstring short_form = L"C:\\Music\\ETE~1.MP3";
+  const std::wstring shortForm = L"C:\\Music\\ETE~1.MP3";
   const std::wstring long_kanji = L"C:\\" + std::wstring(124, L'曲') + L".mp3";  // 3 + 248 + 4 = 255 bytes
   const std::wstring just_fits = L"C:\\" + std::wstring(123, L'曲') + L"a.mp3";  // 254 bytes
 
   EXPECT_EQ(StorablePath(japanese, L"C:\\4F2A~1\\5B3C~1.MP3", FakeCp932), japanese) << "kept as chosen";
-  EXPECT_EQ(StorablePath(accented, short_form, FakeCp932), short_form);
+  EXPECT_EQ(StorablePath(accented, shortForm, FakeCp932), shortForm);
   EXPECT_EQ(StorablePath(accented, L"", FakeCp932), std::nullopt) << "a volume without short names";
   EXPECT_EQ(StorablePath(accented, L"C:\\Music\\é~1.MP3", FakeCp932), std::nullopt);
   EXPECT_EQ(StorablePath(just_fits, L"C:\\SHORT~1.MP3", FakeCp932), just_fits);

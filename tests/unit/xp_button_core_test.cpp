@@ -14,7 +14,7 @@ using namespace Widgets;
 class RecordingPort : public ButtonPort {
  public:
   void PaintBody(int state) override { painted.push_back(state); }
-  void PaintCaption(bool focus_rect) override { focus_rects.push_back(focus_rect); }
+  void PaintCaption(bool focusRect) override { focus_rects.push_back(focusRect); }
   void NameWindow(const std::wstring&) override {}
   void ApplyFont(const Forms::FontDesc& f) override { font = f; }
   void EnableWindow(bool e) override { window_enabled = e; }
@@ -314,7 +314,7 @@ TEST_F(Button, NewInstanceCaptionFromItsSiblings) {
 
 TEST_F(Button, PersistsWithDefaultsAndSignalsEveryChange) {
   std::vector<std::wstring> changed;
-  site.on_property_changed = [&](const std::wstring& name) { changed.push_back(name); };
+  site.PropertyChanged = [&](const std::wstring& name) { changed.push_back(name); };
   Forms::PropertyBag stored;
   Forms::FontDesc gothic{L"ＭＳ Ｐゴシック", 9.75f, 400, 128};
   stored.Write(L"Caption", std::wstring(L"設定"), std::wstring(L"&OK"));

@@ -28,10 +28,10 @@ void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG 
 
 class Reader : public testing::Test {
  protected:
-  Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 153, 73}) {
+  Reader() : site(form.Site(L"Cmd_Set")), button(site, form.hWnd(), RECT{40, 40, 153, 73}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)) {
     button.ReadProperties(Forms::PropertyBag{});  // "&OK", enabled
-    label.Create(form.hwnd(), RECT{40, 100, 0, 0}, Forms::LabelLook{}, L"なし");
-    combo.Create(form.hwnd(), 40, 130, 60, nullptr);
+    label.Create(form.hWnd(), RECT{40, 100, 0, 0}, Forms::LabelLook{}, L"なし");
+    combo.Create(form.hWnd(), 40, 130, 60, nullptr);
     Pump();
   }
 
@@ -68,8 +68,8 @@ TEST_F(Reader, FocusStateNameAndValueChangesAreAnnouncedForTheControlThatChanged
       {"focus moves to the button (the system tells of it)", [&] { SetFocus(b); }, EVENT_OBJECT_FOCUS, b},
       {"the button is disabled", [&] { button.SetEnabled(false); }, EVENT_OBJECT_STATECHANGE, b},
       {"the button's caption changes", [&] { button.SetCaption(L"&Other"); }, EVENT_OBJECT_NAMECHANGE, b},
-      {"the label's text changes", [&] { label.SetText(L"音楽CD"); }, EVENT_OBJECT_NAMECHANGE, label.hwnd()},
-      {"the combo box's text changes", [&] { combo.SetText(L"7"); }, EVENT_OBJECT_VALUECHANGE, combo.hwnd()},
+      {"the label's text changes", [&] { label.SetText(L"音楽CD"); }, EVENT_OBJECT_NAMECHANGE, label.hWnd()},
+      {"the combo box's text changes", [&] { combo.SetText(L"7"); }, EVENT_OBJECT_VALUECHANGE, combo.hWnd()},
   };
   for (const Case& c : cases) {
     const std::vector<Event> seen = EventsOf(c.change);

@@ -22,7 +22,7 @@ constexpr int W = 113, H = 33;
 
 class ButtonPaint : public testing::Test {
  protected:
-  ButtonPaint() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{144, 192, 144 + W, 192 + H}) {
+  ButtonPaint() : site(form.Site(L"Cmd_Set")), button(site, form.hWnd(), RECT{144, 192, 144 + W, 192 + H}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)) {
     Forms::PropertyBag bag;
     bag.Write(L"Caption", std::wstring(L"設定"), std::wstring(L"&OK"));
     bag.Write(L"Font", Forms::FontDesc{L"ＭＳ Ｐゴシック", 9.75f, 400, 128}, std::wstring(L"Verdana"));

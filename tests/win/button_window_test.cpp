@@ -20,14 +20,14 @@ LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
 class ButtonWindow : public testing::Test {
  protected:
-  ButtonWindow() : site(form.Site(L"Cmd_Set")), button(site, form.hwnd(), RECT{40, 40, 40 + 113, 40 + 33}) {
+  ButtonWindow() : site(form.Site(L"Cmd_Set")), button(site, form.hWnd(), RECT{40, 40, 40 + 113, 40 + 33}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese)) {
     button.Click = [this] { events.push_back("Click"); };
     button.DblClick = [this] { events.push_back("DblClick"); };
     button.MouseMove = [this](int16_t, int16_t, float, float) { ++moves; };
     button.FormActivate = [this](int32_t& state) { events.push_back("FormActivate" + std::to_string(state)); };
     button.ReadProperties(Forms::PropertyBag{});  // caption "&OK"
     button.SnapMouseTo();  // keep the real pointer where the messages say it is
-    Send(form.hwnd(), WM_ACTIVATE, WA_ACTIVE);
+    Send(form.hWnd(), WM_ACTIVATE, WA_ACTIVE);
     events.clear();
   }
   void Send(HWND to, UINT msg, WPARAM wp = 0, LPARAM lp = 0) { SendMessageW(to, msg, wp, lp); }
@@ -82,21 +82,21 @@ TEST_F(ButtonWindow, AccessKeyWhileSpaceIsHeldCancelsThePress) {
   SetFocus(button.hWnd());
   ToButton(WM_KEYDOWN, VK_SPACE);
   EXPECT_EQ(Shown(), kPressed);
-  EXPECT_TRUE(Forms::RouteAccessKey(MSG{form.hwnd(), WM_SYSCHAR, L'O', 0, 0, {}}));
+  EXPECT_TRUE(Forms::RouteAccessKey(MSG{form.hWnd(), WM_SYSCHAR, L'O', 0, 0, {}}));
   EXPECT_EQ(Shown(), kFocused);
   ToButton(WM_KEYUP, VK_SPACE);
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(Shown(), kFocused);
 
-  EXPECT_TRUE(Forms::RouteAccessKey(MSG{form.hwnd(), WM_SYSCHAR, L'o', 0, 0, {}}));
-  EXPECT_FALSE(Forms::RouteAccessKey(MSG{form.hwnd(), WM_SYSCHAR, L'k', 0, 0, {}}));
+  EXPECT_TRUE(Forms::RouteAccessKey(MSG{form.hWnd(), WM_SYSCHAR, L'o', 0, 0, {}}));
+  EXPECT_FALSE(Forms::RouteAccessKey(MSG{form.hWnd(), WM_SYSCHAR, L'k', 0, 0, {}}));
   EXPECT_EQ(events, Events{"Click"});
 }
 
 TEST_F(ButtonWindow, ParentDeactivationWhilePressedThenHoverIsIgnored) {
   ToButton(WM_MOUSEMOVE, 0, At(50, 16));
   ToButton(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 16));
-  Send(form.hwnd(), WM_ACTIVATE, WA_INACTIVE);
+  Send(form.hWnd(), WM_ACTIVATE, WA_INACTIVE);
   EXPECT_EQ(Shown(), kNormal);
   ToButton(WM_LBUTTONUP, 0, At(50, 16));
   EXPECT_EQ(events, Events{"FormActivate0"});
@@ -104,7 +104,7 @@ TEST_F(ButtonWindow, ParentDeactivationWhilePressedThenHoverIsIgnored) {
   ToButton(WM_MOUSEMOVE, 0, At(70, 10));
   EXPECT_EQ(Shown(), kNormal);
   EXPECT_EQ(moves, moves_before);
-  Send(form.hwnd(), WM_ACTIVATE, WA_ACTIVE);
+  Send(form.hWnd(), WM_ACTIVATE, WA_ACTIVE);
   EXPECT_EQ(Shown(), kHot);
   EXPECT_EQ(events.back(), "FormActivate1");
 }
@@ -125,7 +125,7 @@ TEST_F(ButtonWindow, EnterClicksWithoutAPressedLookAndLeavingUnhovers) {
 TEST_F(ButtonWindow, NewInstanceTakesTheNextFreeCaption) {
   form.controls.Add(&button);
   Forms::WidgetSite second_site = form.Site(L"ccXPButton2");
-  ccXPButton second(second_site, form.hwnd(), RECT{200, 40, 313, 73});
+  ccXPButton second(second_site, form.hWnd(), RECT{200, 40, 313, 73}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese));
   second.InitProperties();
   EXPECT_EQ(second.Caption(), L"&Cancel");
   EXPECT_EQ(second_site.AccessKey(), L'c');
@@ -136,7 +136,7 @@ TEST_F(ButtonWindow, DisabledWindowAndEnabledRules) {
   button.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(button.hWnd()));
   EXPECT_EQ(Shown(), kDisabled);
-  EXPECT_FALSE(Forms::RouteAccessKey(MSG{form.hwnd(), WM_SYSCHAR, L'o', 0, 0, {}}));
+  EXPECT_FALSE(Forms::RouteAccessKey(MSG{form.hWnd(), WM_SYSCHAR, L'o', 0, 0, {}}));
   button.SetEnabled(true);
   EXPECT_EQ(Shown(), kNormal);
 }

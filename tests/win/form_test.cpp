@@ -33,12 +33,12 @@ class TestForm : public Forms::Form {
   using Form::SetEndsApplication;
 
  private:
-  void OnLoad() override { events.push_back(hwnd() ? "load(window)" : "load(none)"); }
+  void OnLoad() override { events.push_back(hWnd() ? "load(window)" : "load(none)"); }
   bool OnQueryUnload() override {
     events.push_back("query-unload");
     return !refuse_close;
   }
-  void OnUnload() override { events.push_back(IsWindow(hwnd()) ? "unload(window)" : "unload(gone)"); }
+  void OnUnload() override { events.push_back(IsWindow(hWnd()) ? "unload(window)" : "unload(gone)"); }
 };
 
 using Events = std::vector<std::string>;
@@ -46,12 +46,12 @@ using Events = std::vector<std::string>;
 TEST(Form, LoadQueryUnloadUnloadInOrderAndARefusedCloseKeepsTheForm) {
   TestForm form;
   ASSERT_TRUE(form.Load());
-  EXPECT_FALSE(IsWindowVisible(form.hwnd())) << "loading does not show";
+  EXPECT_FALSE(IsWindowVisible(form.hWnd())) << "loading does not show";
   form.refuse_close = true;
-  SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(IsWindow(form.hwnd()));
+  SendMessageW(form.hWnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(form.hWnd()));
   form.refuse_close = false;
-  const HWND window = form.hwnd();
+  const HWND window = form.hWnd();
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(form.events, (Events{"load(window)", "query-unload", "query-unload", "unload(window)"}));
@@ -65,7 +65,7 @@ TEST(Form, TimersTickUntilTheFormClosesAndTheLastFormEndsTheLoop) {
   form.ticker.SetEnabled(true);
   EXPECT_EQ(Forms::RunMessageLoop(), 0);
   EXPECT_EQ(form.events, (Events{"load(window)", "tick", "tick", "tick", "query-unload", "unload(window)"}));
-  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_EQ(form.hWnd(), nullptr);
 }
 
 TEST(Form, ModalDisplayReturnsWhenTheFormIsGoneAndKeepsAQuitForTheOuterLoop) {
@@ -79,7 +79,7 @@ TEST(Form, ModalDisplayReturnsWhenTheFormIsGoneAndKeepsAQuitForTheOuterLoop) {
   ASSERT_TRUE(second.Load());
   PostQuitMessage(7);
   second.ShowModal();
-  EXPECT_TRUE(IsWindow(second.hwnd())) << "a quit request ends the modal wait, not the form";
+  EXPECT_TRUE(IsWindow(second.hWnd())) << "a quit request ends the modal wait, not the form";
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit request is kept";
   EXPECT_EQ(msg.wParam, 7u);
@@ -90,9 +90,9 @@ TEST(Form, EmbeddingMakesAChildOfTheGivenWindowWithItsOtherStyleBitsKept) {
   ASSERT_TRUE(parent.Load());
   TestForm child(WS_POPUP | WS_CLIPCHILDREN);
   ASSERT_TRUE(child.Load());
-  child.EmbedIn(parent.hwnd());
-  EXPECT_EQ(GetParent(child.hwnd()), parent.hwnd());
-  const LONG style = GetWindowLongW(child.hwnd(), GWL_STYLE);
+  child.EmbedIn(parent.hWnd());
+  EXPECT_EQ(GetParent(child.hWnd()), parent.hWnd());
+  const LONG style = GetWindowLongW(child.hWnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CHILD);
   EXPECT_FALSE(style & WS_POPUP);
   EXPECT_TRUE(style & WS_CLIPCHILDREN);
@@ -103,17 +103,17 @@ TEST(Form, TheMessageLoopRoutesAccessKeysAndEscapeToTheFormsButtons) {
   ASSERT_TRUE(form.Load());
   form.Show();
   Forms::ControlList controls;
-  Forms::WidgetSite site(L"Cmd_Can", {form.hwnd(), false, &controls}, {0xE0E0E0, false, true});
-  Widgets::ccXPButton button(site, form.hwnd(), RECT{10, 10, 110, 40});
+  Forms::WidgetSite site(L"Cmd_Can", {form.hWnd(), false, &controls}, {0xE0E0E0, false, true});
+  Widgets::ccXPButton button(site, form.hWnd(), RECT{10, 10, 110, 40}, Ondrel_B::TextsFor(Ondrel_B::Language::Japanese));
   button.ReadProperties(Forms::PropertyBag{});  // caption "&OK": access key o
   int clicks = 0;
   button.Click = [&] {
-    if (++clicks == 1) PostMessageW(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    if (++clicks == 1) PostMessageW(form.hWnd(), WM_KEYDOWN, VK_ESCAPE, 0);
     if (clicks == 2) form.Close();
   };
   Forms::SetCancelWidget(button.hWnd(), true);
-  SetFocus(form.hwnd());
-  PostMessageW(form.hwnd(), WM_SYSCHAR, L'o', 0);
+  SetFocus(form.hWnd());
+  PostMessageW(form.hWnd(), WM_SYSCHAR, L'o', 0);
   form.guard.SetEnabled(true);
   form.ShowModal();
   EXPECT_EQ(clicks, 2);

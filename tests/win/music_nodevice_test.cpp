@@ -14,10 +14,9 @@ TEST(MusicWithoutDevice, PlayWavDoesNothing) {
   ASSERT_EQ(waveOutGetNumDevs(), 0u) << "this run must see no waveform device";
   const wchar_t* wav = L"C:\\velnora_music_test\\音楽 テスト\\ループ 音.wav";
   ASSERT_NE(GetFileAttributesW(wav), INVALID_FILE_ATTRIBUTES) << "made by make_music.sh";
-  Ondrel_B::Shared().BgmFile = wav;
 
   const ULONGLONG start = GetTickCount64();
-  Ondrel_BGM::PlayWav();
+  Ondrel_BGM::PlayWav(wav);
   Ondrel_BGM::StopWav();
   EXPECT_LT(GetTickCount64() - start, 1000u) << "nothing to wait for";
 }

@@ -59,10 +59,8 @@ class MusicOnWine : public testing::Test {
 
 TEST_F(MusicOnWine, Mp3UnderAJapanesePathPlaysRestartsAndCloses) {
   ASSERT_NE(GetFileAttributesW(kMp3), INVALID_FILE_ATTRIBUTES) << "made by make_music.sh";
-  Ondrel_B::Shared().BgmFile = kMp3;
-
   sink.Mark();
-  Mp3Open();
+  Mp3Open(kMp3);
   ASSERT_TRUE(WaitUntil(Mp3IsPlaying, 5000)) << "the open or the play failed";
   EXPECT_EQ(SendMciString(L"status MP3Play mode", kMp3ModeCapacity).text, L"playing");
   EXPECT_TRUE(WaitUntil([&] { return sink.AudibleSinceMark(); }, 5000)) << "nothing reached the sink";
@@ -93,18 +91,16 @@ TEST_F(MusicOnWine, Mp3UnderAJapanesePathPlaysRestartsAndCloses) {
 // The command goes to the driver in UTF-16, so even a name that code page 932
 // cannot spell opens.
 TEST_F(MusicOnWine, Mp3NameOutsideCodePage932Opens) {
-  Ondrel_B::Shared().BgmFile = L"C:\\velnora_music_test\\Café ♫.mp3";
-  ASSERT_NE(GetFileAttributesW(Ondrel_B::Shared().BgmFile.c_str()), INVALID_FILE_ATTRIBUTES);
-  Mp3Open();
+  const wchar_t* file = L"C:\\velnora_music_test\\Café ♫.mp3";
+  ASSERT_NE(GetFileAttributesW(file), INVALID_FILE_ATTRIBUTES);
+  Mp3Open(file);
   EXPECT_TRUE(WaitUntil(Mp3IsPlaying, 5000));
   Mp3Stop();
 }
 
 TEST_F(MusicOnWine, WavLoopsPastItsLengthUntilStopped) {
   ASSERT_NE(GetFileAttributesW(kWav), INVALID_FILE_ATTRIBUTES) << "made by make_music.sh";
-  Ondrel_B::Shared().BgmFile = kWav;
-
-  PlayWav();
+  PlayWav(kWav);
   EXPECT_TRUE(HeardWithin(sink, 3000));
   Sleep(kWavLengthMs * 3 / 2);
   EXPECT_TRUE(HeardWithin(sink, 1000)) << "a 1 s file still sounding after 1.5 s";
@@ -115,12 +111,10 @@ TEST_F(MusicOnWine, WavLoopsPastItsLengthUntilStopped) {
 
 // A real file's path followed by command words: neither player gets it.
 TEST_F(MusicOnWine, PathsCarryingCommandWordsPlayNothing) {
-  Ondrel_B::Shared().BgmFile = std::wstring(kMp3) + L"\" wait \"";
   sink.Mark();
-  Mp3Open();
+  Mp3Open(std::wstring(kMp3) + L"\" wait \"");
   EXPECT_NE(SendMciString(L"status MP3Play mode", kMp3ModeCapacity).code, 0) << "nothing was opened";
-  Ondrel_B::Shared().BgmFile = std::wstring(kWav) + L"\t";
-  PlayWav();
+  PlayWav(std::wstring(kWav) + L"\t");
   Sleep(600);
   EXPECT_LT(sink.LoudnessSinceMark(), 0.01);
 }
@@ -139,7 +133,7 @@ TEST_F(MusicOnWine, PlatformErrorsBecomeTextsAndEndTheCdWatch) {
   // No CD drive here: the first poll gives up watching.
   CdOpen();
   Ondrel_B::Shared().KeepPolling = true;
-  CdPoll();
+  CdPoll(0);
   EXPECT_FALSE(Ondrel_B::Shared().KeepPolling);
   CdStop();
 }

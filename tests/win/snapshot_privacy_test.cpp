@@ -110,7 +110,7 @@ class SnapshotPrivacy : public testing::Test {
     RemoveDirectoryW(dir.c_str());
   }
   std::wstring dir, path;
-  Forms::Surface image{Forms::SurfaceFormat{24, true}};
+  Forms::Surface image{Forms::DibRows::Bgr24BottomUp};
 };
 
 TEST_F(SnapshotPrivacy, TheBuiltDescriptorGrantsOnlyTheUserSystemAndAdministrators) {

@@ -27,7 +27,7 @@ TEST(SnapshotRoundTrip, WhatTheHostDrawsIsWhatTheRendererReads) {
   const std::pair<int, int> sizes[] = {{1, 1}, {2, 3}, {3, 2}, {4, 4}, {5, 7}, {17, 9}, {64, 1}, {1, 64}, {33, 31}};
   for (const auto& [width, height] : sizes) {
     SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
-    Forms::Surface image(Forms::SurfaceFormat{24, true});
+    Forms::Surface image(Forms::DibRows::Bgr24BottomUp);
     ASSERT_TRUE(image.Resize(width, height));
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) SetPixelV(image.dc(), x, y, ColourAt(x, y));
@@ -56,10 +56,10 @@ TEST(SnapshotRoundTrip, RefusesImagesThatAreNotTheFilesRows) {
   wchar_t temp[MAX_PATH];
   ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
   const std::wstring path = std::wstring(temp) + L"velnora_roundtrip_refused.alo";
-  Forms::Surface widget(Forms::SurfaceFormat{32, false});
+  Forms::Surface widget(Forms::DibRows::Bgrx32TopDown);
   ASSERT_TRUE(widget.Resize(8, 8));
   EXPECT_FALSE(Ondrel_B::WriteSnapshotFile(widget, path));
-  Forms::Surface empty(Forms::SurfaceFormat{24, true});
+  Forms::Surface empty(Forms::DibRows::Bgr24BottomUp);
   EXPECT_FALSE(Ondrel_B::WriteSnapshotFile(empty, path));
   EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
 }

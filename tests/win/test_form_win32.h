@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "host/forms/control_list.h"
 #include "host/forms/form_win32.h"
 #include "host/forms/widget_site.h"
@@ -17,13 +19,13 @@ class TestForm : public Forms::Form {
  public:
   explicit TestForm(int width = 640, int height = 400)
       : Form({L"widget test", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN, 0, 0xE0E0E0, 20, 20, width, height}) {
-    Load();
+    EXPECT_TRUE(Load());
     Show();
-    SetForegroundWindow(hwnd());
+    SetForegroundWindow(hWnd());
   }
 
   Forms::WidgetSite Site(const wchar_t* name, uint32_t back = 0xE0E0E0) {
-    return Forms::WidgetSite(name, {hwnd(), false, &controls}, {back, false, true});
+    return Forms::WidgetSite(name, {hWnd(), false, &controls}, {back, false, true});
   }
 
   Forms::ControlList controls;

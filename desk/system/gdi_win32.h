@@ -1,11 +1,12 @@
-// RAII guards for GDI objects and their selection into a DC.
+// RAII guards for GDI objects, their selection into a DC, and DCs: made,
+// borrowed and painted. Nothing in either program pairs these by hand.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-namespace Forms {
+namespace Desk {
 
 // Owns one GDI object (pen, brush, font, bitmap, region) and deletes it.
 template <typename T>
@@ -67,4 +68,36 @@ class MemoryDc {
   HDC dc_;
 };
 
-}  // namespace Forms
+// A window's DC (the screen's for no window), borrowed and given back.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// BeginPaint's DC for the length of one WM_PAINT.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  ~PaintDc() { EndPaint(window_, &ps_); }
+  HDC get() const { return dc_; }
+  const RECT& area() const { return ps_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
+}  // namespace Desk
