@@ -3,8 +3,10 @@
 #     native build: a GoogleTest program run directly (under ASan/UBSan);
 #     Windows build: a GoogleTest program that CTest runs through Wine.
 #     LOCK serialises tests that use the shared desktop, work directory or sound sink.
-#   velnora_scenario(<name> <script> [TIMEOUT s])
-#     Windows build only: an end-to-end shell scenario over the dist/ programs.
+#   velnora_scenario(<name> <script> [TIMEOUT s] [SCREEN WxHxD])
+#     Windows build only: an end-to-end shell scenario over the dist/ programs,
+#     on a screen of that size (default 1280x1024x24): a smaller one where the
+#     size is not what it tests, as the renderer's cost grows with its pixels.
 if(BUILD_TESTING)
   if(WIN32)
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -42,7 +44,10 @@ function(velnora_scenario name script)
   if(NOT BUILD_TESTING OR NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(S "" "TIMEOUT" "" ${ARGN})
+  cmake_parse_arguments(S "" "TIMEOUT;SCREEN" "" ${ARGN})
+  if(NOT S_SCREEN)
+    set(S_SCREEN 1280x1024x24)
+  endif()
   if(NOT S_TIMEOUT)
     set(S_TIMEOUT 180)
   endif()
@@ -52,5 +57,5 @@ function(velnora_scenario name script)
   add_test(NAME e2e.${name} COMMAND ${PROJECT_SOURCE_DIR}/tools/testenv.sh ${dir} bash ${script})
   set_tests_properties(e2e.${name} PROPERTIES
     TIMEOUT ${S_TIMEOUT}
-    ENVIRONMENT "VELNORA_DIST=${VELNORA_DIST_DIR};VELNORA_BUILD=${CMAKE_BINARY_DIR};VELNORA_SCENARIO_DIR=${dir};VELNORA_PREFIX_TEMPLATE=${CMAKE_BINARY_DIR}/wineprefix;VELNORA_PROBE=$<TARGET_FILE:velprobe>;VELNORA_SOURCE=${PROJECT_SOURCE_DIR}")
+    ENVIRONMENT "VELNORA_DIST=${VELNORA_DIST_DIR};VELNORA_BUILD=${CMAKE_BINARY_DIR};VELNORA_SCENARIO_DIR=${dir};VELNORA_SCREEN=${S_SCREEN};VELNORA_PREFIX_TEMPLATE=${CMAKE_BINARY_DIR}/wineprefix;VELNORA_PROBE=$<TARGET_FILE:velprobe>;VELNORA_SOURCE=${PROJECT_SOURCE_DIR}")
 endfunction()

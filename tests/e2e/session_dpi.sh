@@ -21,7 +21,7 @@ pass "the renderer's manifest declares itself per-monitor DPI-aware"
 
 read -r xw xh <<<"$(xdpyinfo | awk '/dimensions:/ {sub("x", " ", $2); print $2; exit}')"
 set_dpi 144
-read -r _ _ _ dpi <<<"$(probe metrics)"
+read -r _ _ _ dpi _ <<<"$(probe metrics)"
 expect_eq "$dpi" 144 "the display is scaled to 150 %"
 
 rm -rf "$WORK_DIR"
