@@ -24,6 +24,8 @@ chooser_shown() { probe shown "$CHOOSER" >/dev/null; }
 # Wine still hands the keys to the chooser's focused field.
 name_field_focused() { [ "$(probe focus "$CHOOSER" | cut -f1)" = Edit ]; }
 choose() {
+  local before
+  before=$(shown_file)
   click_file_button
   wait_until 15 "no chooser on the screen" chooser_shown
   wait_until 10 "the chooser's file name has no focus" name_field_focused
@@ -31,12 +33,14 @@ choose() {
   if [ "$1" = - ]; then
     send_key Escape
   else
-    xdotool type --delay 30 "$1"
+    probe type "$1" || fail "could not type '$1'"
     send_key Return
   fi
   wait_until 15 "the chooser stayed open" not chooser_open
-  sleep 0.2
+  # A choice shows as soon as the dialog has painted it; a cancel shows nothing new.
+  if [ "$1" = - ]; then sleep 0.5; else wait_until 10 "'$1' is not shown" shown_other_than "$before"; fi
 }
+shown_other_than() { [ "$(shown_file)" != "$1" ]; }
 shown_file() { label_text_at 84 124; }
 
 # No music file yet: the chooser opens in the host's own folder.

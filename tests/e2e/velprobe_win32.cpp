@@ -51,6 +51,8 @@
 //   velprobe desktop <name> <prog> [arg]  runs it on a new desktop of WinSta0 as Windows runs a saver; its exit code
 //   velprobe crash <title>                an access violation in the window's process, as a faulting driver
 //                                         raises one: a thread of it started where nothing is mapped
+//   velprobe type <text>                  types the text, letter by letter as Unicode input, into what has
+//                                         the keyboard (xdotool drops letters its keymap lacks, such as é)
 //   velprobe exposed <ms> <picture.bmp>   samples a 7 x 7 grid of the screen every few ms for that long;
 //                                         prints "samples exposed longest-ms": the samples that showed
 //                                         the picture (the desktop) at most grid points, the longest run
@@ -524,6 +526,20 @@ int wmain(int argc, wchar_t** argv) {
     HWND hit = WindowFromPoint(at);
     Print(hit ? TextOf(GetAncestor(hit, GA_ROOT)) : L"");
     return hit ? 0 : 1;
+  }
+  if (cmd == L"type") {
+    for (const wchar_t* c = argv[2]; *c; ++c) {
+      INPUT keys[2] = {};
+      for (INPUT& k : keys) {
+        k.type = INPUT_KEYBOARD;
+        k.ki.wScan = *c;
+        k.ki.dwFlags = KEYEVENTF_UNICODE;
+      }
+      keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+      if (SendInput(2, keys, sizeof(INPUT)) != 2) return 1;
+      Sleep(20);
+    }
+    return 0;
   }
   if (cmd == L"exposed" && argc > 3) return Exposed(static_cast<DWORD>(_wtoi(argv[2])), argv[3]);
   HWND w = Find(argv[2]);
