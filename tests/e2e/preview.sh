@@ -27,6 +27,12 @@ close_area() {
 }
 children() { probe children "$1"; }
 holds_preview() { children "$1" | grep -q "Preview Window"; }
+# preview_up: the host's form is in the area; a host that ended without it fails at once.
+preview_up() {
+  holds_preview "$AREA" && return 0
+  running "$host" || { wait "$host"; fail "the host ended (exit code $?) with no preview form in the area"; }
+  return 1
+}
 
 # shows_picture W H: the preview gallery's area on the screen against the
 # picture scaled to W x H by ImageMagick.
@@ -63,7 +69,7 @@ for form in "/p %s" "/p:%s"; do
   # shellcheck disable=SC2086
   start Velnora.scr $args
   host=$LAST_PID
-  wait_until 20 "no preview form in the area" holds_preview "$AREA"
+  wait_until 20 "no preview form in the area" preview_up
   kids=$(children "$AREA")
   expect_eq "$(wc -l <<<"$kids")" 1 "'$args': the area's only child"
   expect_eq "$(cut -f2- <<<"$kids" | cut -f2-)" "Preview Window	visible	0 0 152 112" "'$args': the form at (0, 0), 152 x 112, visible"
