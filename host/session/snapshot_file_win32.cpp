@@ -111,7 +111,9 @@ bool WriteSnapshotFile(const Forms::Surface& image, const std::wstring& path) {
 }
 
 void DeleteSnapshotFiles(const std::wstring& path) {
-  FreeName(path);
+  // NOTE: a renderer reading the file as the session ends (one just started
+  // again) shares it with nobody who deletes: the name goes once it has read.
+  for (int tries = 0; !FreeName(path) && GetLastError() == ERROR_SHARING_VIOLATION && tries < 20; ++tries) Sleep(100);
   FreeName(SnapshotTempPath(path));
 }
 
